@@ -1,0 +1,210 @@
+// Declarative method tables.
+//
+// One line binds a Python method to a core operation:
+//
+//   instance<"QuendrelTime", "add", qt::add, "amount", "unit">()
+//
+// The operation's C++ parameter types choose the conversions (Arg<T> in
+// convert.h), the parameter names drive argument binding, and the docstring
+// with its text signature ("add($self, amount, unit)\n--\n\n") is built from
+// the same names at compile time, so a table cannot drift from its
+// operations. An instance operation takes the receiver's record
+// (const TimeValue& or const DurationValue&) as its first parameter.
+#pragma once
+
+#include <exception>
+#include <new>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "module/convert.h"
+#include "module/fixed_string.h"
+
+namespace qt::py {
+
+// ------------------------------------------------------------- binding
+
+struct Signature {
+    std::string_view qualified;  // "QuendrelTime.add()"
+    const char* const* names;
+    Py_ssize_t count;
+};
+
+// Places positional and keyword arguments into `slots` (borrowed), raising
+// the binding TypeErrors (missing, surplus, unexpected, duplicate).
+bool bind_arguments(const Signature& sig, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
+                    PyObject** slots);
+
+// Re-raises a TypeError from converting `name` as "argument 'NAME': ...".
+void prefix_argument_error(const char* name);
+
+PyObject* raise_not_implemented(std::string_view qualified);
+PyObject* raise_internal_failure(const char* what);
+
+// ------------------------------------------------------------- traits
+
+template <class F>
+struct OpTraits;
+template <class R, class... A>
+struct OpTraits<R (*)(A...)> {
+    using Args = std::tuple<A...>;
+    static constexpr size_t arity = sizeof...(A);
+};
+
+template <class Receiver>
+const Receiver& receiver_of(PyObject* self) {
+    if constexpr (std::is_same_v<Receiver, TimeValue>) return time_of(self);
+    else return duration_of(self);
+}
+
+// ------------------------------------------------------------- methods
+
+// The texts of one method: its qualified name for messages, its parameter
+// names and its docstring.
+template <FixedString Class, FixedString Name, bool Instance, FixedString Body, FixedString... Params>
+struct MethodText {
+    static constexpr size_t kCount = sizeof...(Params);
+    static constexpr auto qualified =
+        join_text<Class.view().size() + Name.view().size() + 3>(Class.view(), ".", Name.view(), "()");
+
+    static constexpr size_t params_length() {
+        size_t n = Instance ? 5 : 0;
+        ((n += Params.view().size() + 2), ...);
+        return kCount > 0 && !Instance ? n - 2 : n;
+    }
+    static constexpr StaticText<params_length()> params_text() {
+        StaticText<params_length()> out;
+        size_t at = 0;
+        bool first = true;
+        auto put = [&](std::string_view s) {
+            if (!first) {
+                out.chars[at++] = ',';
+                out.chars[at++] = ' ';
+            }
+            first = false;
+            for (char c : s) out.chars[at++] = c;
+        };
+        if (Instance) put("$self");
+        (put(Params.view()), ...);
+        return out;
+    }
+    static constexpr auto params = params_text();
+    static constexpr auto doc =
+        join_text<Name.view().size() + params_length() + 7 + Body.view().size()>(
+            Name.view(), "(", std::string_view(params.c_str(), params_length()), ")\n--\n\n", Body.view());
+    static constexpr std::array<const char*, kCount> names{Params.text...};
+    static constexpr int flags =
+        Instance && kCount == 0 ? METH_NOARGS : METH_FASTCALL | METH_KEYWORDS | (Instance ? 0 : METH_STATIC);
+
+    static Signature signature() {
+        return {qualified.c_str(), names.data(), static_cast<Py_ssize_t>(kCount)};
+    }
+};
+
+template <class Fast>
+PyCFunction as_cfunction(Fast f) {
+    return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
+}
+
+template <FixedString Class, FixedString Name, auto Op, bool Instance, FixedString Body, FixedString... Params>
+struct Method {
+    using Text = MethodText<Class, Name, Instance, Body, Params...>;
+    using Traits = OpTraits<decltype(Op)>;
+    static constexpr size_t kOffset = Instance ? 1 : 0;
+    static constexpr size_t kCount = sizeof...(Params);
+    static_assert(Traits::arity == kOffset + kCount, "parameter names must match the operation");
+    static constexpr const auto& names = Text::names;
+
+    template <size_t... I>
+    static PyObject* invoke(PyObject* self, PyObject** slots, std::index_sequence<I...>) {
+        std::tuple<Arg<std::tuple_element_t<I + kOffset, typename Traits::Args>>...> args;
+        bool ok = true;
+        // Convert in parameter order; the first failure ends the call.
+        ((ok = ok && (std::get<I>(args).convert(slots[I]) || (prefix_argument_error(names[I]), false))), ...);
+        if (!ok) return nullptr;
+        try {
+            if constexpr (Instance) {
+                using Receiver = std::remove_cvref_t<std::tuple_element_t<0, typename Traits::Args>>;
+                return to_python(Op(receiver_of<Receiver>(self), std::get<I>(args).get()...));
+            } else {
+                return to_python(Op(std::get<I>(args).get()...));
+            }
+        } catch (const std::bad_alloc&) {
+            return PyErr_NoMemory();
+        } catch (const std::exception& e) {
+            return raise_internal_failure(e.what());
+        }
+    }
+
+    static PyObject* fastcall(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+        PyObject* slots[kCount + 1] = {};
+        if (!bind_arguments(Text::signature(), args, nargs, kwnames, slots)) return nullptr;
+        return invoke(self, slots, std::make_index_sequence<kCount>{});
+    }
+
+    static PyObject* noargs(PyObject* self, PyObject*) { return invoke(self, nullptr, std::index_sequence<>{}); }
+
+    static constexpr PyMethodDef def() {
+        if constexpr (Text::flags == METH_NOARGS)
+            return {Name.text, as_cfunction(+noargs), Text::flags, Text::doc.c_str()};
+        else
+            return {Name.text, as_cfunction(+fastcall), Text::flags, Text::doc.c_str()};
+    }
+};
+
+// A method whose operation is not built yet: the full signature and
+// docstring, and a NotImplementedError when called.
+template <FixedString Class, FixedString Name, bool Instance, FixedString Body, FixedString... Params>
+struct Pending {
+    using Text = MethodText<Class, Name, Instance, Body, Params...>;
+    static PyObject* fastcall(PyObject*, PyObject* const*, Py_ssize_t, PyObject*) {
+        return raise_not_implemented(Text::qualified.c_str());
+    }
+    static PyObject* noargs(PyObject*, PyObject*) { return raise_not_implemented(Text::qualified.c_str()); }
+    static constexpr PyMethodDef def() {
+        if constexpr (Text::flags == METH_NOARGS)
+            return {Name.text, as_cfunction(+noargs), Text::flags, Text::doc.c_str()};
+        else
+            return {Name.text, as_cfunction(+fastcall), Text::flags, Text::doc.c_str()};
+    }
+};
+
+template <FixedString Class, FixedString Name, bool Instance, FixedString... Params>
+constexpr PyMethodDef pending() {
+    return Pending<Class, Name, Instance, "", Params...>::def();
+}
+
+template <FixedString Class, FixedString Name, bool Instance, FixedString Body, FixedString... Params>
+constexpr PyMethodDef pending_doc() {
+    return Pending<Class, Name, Instance, Body, Params...>::def();
+}
+
+template <FixedString Class, FixedString Name, auto Op, FixedString... Params>
+constexpr PyMethodDef instance() {
+    return Method<Class, Name, Op, true, "", Params...>::def();
+}
+
+template <FixedString Class, FixedString Name, auto Op, FixedString... Params>
+constexpr PyMethodDef static_method() {
+    return Method<Class, Name, Op, false, "", Params...>::def();
+}
+
+// Variants with a docstring body after the signature block.
+template <FixedString Class, FixedString Name, FixedString Body, auto Op, FixedString... Params>
+constexpr PyMethodDef instance_doc() {
+    return Method<Class, Name, Op, true, Body, Params...>::def();
+}
+
+template <FixedString Class, FixedString Name, FixedString Body, auto Op, FixedString... Params>
+constexpr PyMethodDef static_doc() {
+    return Method<Class, Name, Op, false, Body, Params...>::def();
+}
+
+// ------------------------------------------------------------- constructors
+
+// Calls a binder method with a tuple and a dict, as tp_new receives them.
+PyObject* call_with_tuple(PyObject* (*fastcall)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*),
+                          PyObject* args, PyObject* kwargs);
+
+}  // namespace qt::py

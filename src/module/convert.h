@@ -1,0 +1,155 @@
+// Argument conversion by C++ parameter type, and results back to Python.
+//
+// Each Arg<T> turns one Python object into the T an operation takes. On
+// failure it returns false with a Python exception set; the binder then adds
+// the "argument 'NAME': " prefix to TypeErrors.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "module/objects.h"
+#include "module/py.h"
+#include "time/time_error.h"
+
+namespace qt::py {
+
+bool to_int64(PyObject* obj, int64_t& out);
+bool to_text(PyObject* obj, std::string_view& out);
+bool to_bool(PyObject* obj, bool& out);
+bool to_int64_list(PyObject* obj, std::vector<int64_t>& out);
+// `keep` owns the items so that the views stay valid for the call.
+bool to_text_list(PyObject* obj, Ref& keep, std::vector<std::string_view>& out);
+bool raise_cast_error(PyObject* obj, const char* expected);
+
+template <class T>
+struct Arg;
+
+template <>
+struct Arg<int64_t> {
+    int64_t value;
+    bool convert(PyObject* o) { return to_int64(o, value); }
+    int64_t get() const { return value; }
+};
+
+template <>
+struct Arg<std::string_view> {
+    std::string_view value;
+    bool convert(PyObject* o) { return to_text(o, value); }
+    std::string_view get() const { return value; }
+};
+
+template <>
+struct Arg<std::optional<std::string_view>> {
+    std::optional<std::string_view> value;
+    bool convert(PyObject* o) {
+        if (o == Py_None) return true;
+        return to_text(o, value.emplace());
+    }
+    std::optional<std::string_view> get() const { return value; }
+};
+
+template <>
+struct Arg<std::optional<bool>> {
+    std::optional<bool> value;
+    bool convert(PyObject* o) {
+        if (o == Py_None) return true;
+        return to_bool(o, value.emplace());
+    }
+    std::optional<bool> get() const { return value; }
+};
+
+template <>
+struct Arg<const TimeValue&> {
+    const TimeValue* value = nullptr;
+    bool convert(PyObject* o) {
+        if (!is_time(o)) return raise_cast_error(o, "QuendrelTime");
+        value = &time_of(o);
+        return true;
+    }
+    const TimeValue& get() const { return *value; }
+};
+
+template <>
+struct Arg<std::optional<TimeValue>> {
+    std::optional<TimeValue> value;
+    bool convert(PyObject* o) {
+        if (o == Py_None) return true;
+        if (!is_time(o)) return raise_cast_error(o, "QuendrelTime");
+        value = time_of(o);
+        return true;
+    }
+    std::optional<TimeValue> get() const { return value; }
+};
+
+template <>
+struct Arg<const DurationValue&> {
+    const DurationValue* value = nullptr;
+    bool convert(PyObject* o) {
+        if (!is_duration(o)) return raise_cast_error(o, "QuendrelDuration");
+        value = &duration_of(o);
+        return true;
+    }
+    const DurationValue& get() const { return *value; }
+};
+
+template <>
+struct Arg<std::span<const int64_t>> {
+    std::vector<int64_t> values;
+    bool convert(PyObject* o) { return to_int64_list(o, values); }
+    std::span<const int64_t> get() const { return values; }
+};
+
+template <>
+struct Arg<std::span<const std::string_view>> {
+    Ref keep;
+    std::vector<std::string_view> values;
+    bool convert(PyObject* o) { return to_text_list(o, keep, values); }
+    std::span<const std::string_view> get() const { return values; }
+};
+
+// ------------------------------------------------------------------ results
+
+inline PyObject* to_python(const TimeValue& v) { return new_time(v); }
+inline PyObject* to_python(const DurationValue& v) { return new_duration(v); }
+inline PyObject* to_python(int64_t v) { return PyLong_FromLongLong(v); }
+inline PyObject* to_python(int v) { return PyLong_FromLong(v); }
+inline PyObject* to_python(double v) { return PyFloat_FromDouble(v); }
+inline PyObject* to_python(bool v) { return PyBool_FromLong(v); }
+inline PyObject* to_python(const std::string& v) {
+    return PyUnicode_FromStringAndSize(v.data(), static_cast<Py_ssize_t>(v.size()));
+}
+inline PyObject* to_python(std::string_view v) {
+    return PyUnicode_FromStringAndSize(v.data(), static_cast<Py_ssize_t>(v.size()));
+}
+
+template <class Range>
+    requires requires(const Range& r) { r.begin(); r.size(); }
+PyObject* to_python(const Range& items) {
+    PyObject* list = PyList_New(static_cast<Py_ssize_t>(items.size()));
+    if (!list) return nullptr;
+    Py_ssize_t i = 0;
+    for (const auto& item : items) {
+        PyObject* element = to_python(item);
+        if (!element) {
+            Py_DECREF(list);
+            return nullptr;
+        }
+        PyList_SetItem(list, i++, element);
+    }
+    return list;
+}
+
+PyObject* raise_time_error(const TimeError& error);
+
+template <class T>
+PyObject* to_python(const Result<T>& result) {
+    if (!result) return raise_time_error(result.error());
+    return to_python(*result);
+}
+
+}  // namespace qt::py

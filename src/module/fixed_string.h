@@ -1,0 +1,35 @@
+// Compile-time strings, so that method names, parameter names and the
+// docstrings built from them can be template arguments.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace qt::py {
+
+template <size_t N>
+struct FixedString {
+    char text[N]{};
+    constexpr FixedString(const char (&s)[N]) { std::copy_n(s, N, text); }
+    constexpr std::string_view view() const { return {text, N - 1}; }
+};
+
+// Concatenates views into a NUL-terminated array at compile time.
+template <size_t Length>
+struct StaticText {
+    std::array<char, Length + 1> chars{};
+    constexpr const char* c_str() const { return chars.data(); }
+};
+
+template <size_t Length, class... Parts>
+constexpr StaticText<Length> join_text(Parts... parts) {
+    StaticText<Length> out;
+    size_t at = 0;
+    for (std::string_view part : {std::string_view(parts)...})
+        for (char c : part) out.chars[at++] = c;
+    return out;
+}
+
+}  // namespace qt::py

@@ -1,0 +1,99 @@
+// Module initialisation: publishes the two types and the two functions.
+#include "module/binder.h"
+
+namespace qt::py {
+namespace {
+
+PyObject* cached_module = nullptr;
+int64_t first_interpreter = -1;
+
+PyObject* supported_units(PyObject*, PyObject*) {
+    return Py_BuildValue("[sssssssss]", "millisecond", "second", "minute", "hour", "day", "week", "month",
+                         "quarter", "year");
+}
+
+PyObject* supported_locales(PyObject*, PyObject*) {
+    return Py_BuildValue("[sssss]", "en", "fr", "es", "de", "pt");
+}
+
+PyMethodDef function_defs[] = {
+    {"supported_units", supported_units, METH_NOARGS, "supported_units()\n--\n\n"},
+    {"supported_locales", supported_locales, METH_NOARGS, "supported_locales()\n--\n\n"},
+};
+
+PyModuleDef module_def = {
+    PyModuleDef_HEAD_INIT, "quendreltime", "", 0, nullptr, nullptr, nullptr, nullptr, nullptr,
+};
+
+// The module's state lives in process-wide statics, so only the first
+// interpreter that imports it may use it.
+bool check_interpreter() {
+    PyInterpreterState* state = PyInterpreterState_Get();
+    const int64_t id = PyInterpreterState_GetID(state);
+    if (id == -1 && PyErr_Occurred()) return false;
+    if (first_interpreter == -1) first_interpreter = id;
+    if (id == first_interpreter) return true;
+    PyErr_SetString(PyExc_ImportError,
+                    "quendreltime modules do not yet support subinterpreters, "
+                    "see https://docs.python.org/3/c-api/init.html#sub-interpreter-support");
+    return false;
+}
+
+// Appends `name` to __all__ (creating it) and sets the attribute.
+bool add_name(PyObject* module, const char* name, PyObject* value) {
+    PyObject* all = PyObject_GetAttrString(module, "__all__");
+    if (!all) {
+        if (!PyErr_ExceptionMatches(PyExc_AttributeError)) return false;
+        PyErr_Clear();
+        all = PyList_New(0);
+        if (!all || PyObject_SetAttrString(module, "__all__", all) < 0) {
+            Py_XDECREF(all);
+            return false;
+        }
+    }
+    Ref text(PyUnicode_FromString(name));
+    const bool appended = text && PyList_Append(all, text.get()) == 0;
+    Py_DECREF(all);
+    return appended && PyObject_SetAttrString(module, name, value) == 0;
+}
+
+// Re-publishes an attribute under a second name.
+bool republish(PyObject* module, const char* from, const char* to) {
+    Ref value(PyObject_GetAttrString(module, from));
+    return value && add_name(module, to, value.get());
+}
+
+PyObject* build_module() {
+    Ref module(PyModule_Create(&module_def));
+    if (!module || !create_types()) return nullptr;
+    PyObject* m = module.get();
+    if (!add_name(m, "QuendrelDuration", reinterpret_cast<PyObject*>(duration_type)) ||
+        !add_name(m, "QuendrelTime", reinterpret_cast<PyObject*>(time_type)) ||
+        !republish(m, "QuendrelDuration", "quendrel_duration") || !republish(m, "QuendrelTime", "quendrel_time") ||
+        PyObject_DelAttrString(m, "QuendrelDuration") < 0 || PyObject_DelAttrString(m, "QuendrelTime") < 0)
+        return nullptr;
+    Ref module_name(PyUnicode_FromString("quendreltime"));
+    if (!module_name) return nullptr;
+    for (PyMethodDef& def : function_defs) {
+        Ref function(PyCFunction_NewEx(&def, m, module_name.get()));
+        if (!function || !add_name(m, def.ml_name, function.get())) return nullptr;
+    }
+    return module.release();
+}
+
+}  // namespace
+}  // namespace qt::py
+
+PyMODINIT_FUNC PyInit_quendreltime() {
+    using namespace qt::py;
+    if (!check_interpreter()) return nullptr;
+    if (cached_module) {
+        Py_INCREF(cached_module);
+        return cached_module;
+    }
+    PyObject* module = build_module();
+    if (!module) return nullptr;
+    Py_INCREF(module);
+    cached_module = module;
+    return module;
+}

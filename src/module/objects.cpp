@@ -1,0 +1,82 @@
+#include "module/objects.h"
+
+#include "module/binder.h"
+
+namespace qt::py {
+
+PyTypeObject* time_type = nullptr;
+PyTypeObject* duration_type = nullptr;
+
+// Slot and method tables live beside each type's methods.
+extern PyMethodDef time_methods[];
+extern PyMethodDef duration_methods[];
+PyObject* time_new(PyTypeObject* type, PyObject* args, PyObject* kwargs);
+PyObject* time_repr(PyObject* self);
+PyObject* duration_new(PyTypeObject* type, PyObject* args, PyObject* kwargs);
+PyObject* duration_repr(PyObject* self);
+
+namespace {
+
+// Frees an instance and drops the reference it held on its heap type.
+void dealloc(PyObject* self) {
+    PyTypeObject* type = Py_TYPE(self);
+    auto free_slot = reinterpret_cast<freefunc>(PyType_GetSlot(type, Py_tp_free));
+    free_slot(self);
+    Py_DECREF(type);
+}
+
+template <class Object>
+PyObject* allocate(PyTypeObject* type) {
+    return PyType_GenericAlloc(type, 0);
+}
+
+PyType_Slot time_slots[] = {
+    {Py_tp_new, reinterpret_cast<void*>(time_new)},
+    {Py_tp_repr, reinterpret_cast<void*>(time_repr)},
+    {Py_tp_dealloc, reinterpret_cast<void*>(dealloc)},
+    {Py_tp_methods, time_methods},
+    {Py_tp_doc, const_cast<char*>("QuendrelTime(input, timezone)\n--\n\n")},
+    {0, nullptr},  // sentinel
+};
+
+PyType_Slot duration_slots[] = {
+    {Py_tp_new, reinterpret_cast<void*>(duration_new)},
+    {Py_tp_repr, reinterpret_cast<void*>(duration_repr)},
+    {Py_tp_dealloc, reinterpret_cast<void*>(dealloc)},
+    {Py_tp_methods, duration_methods},
+    {Py_tp_doc, const_cast<char*>("QuendrelDuration(value, unit)\n--\n\n")},
+    {0, nullptr},  // sentinel
+};
+
+// Bare class names (no module prefix), default flags only: no subclassing,
+// no garbage collection, no __dict__, no weak references.
+PyType_Spec time_spec = {"QuendrelTime", sizeof(TimeObject), 0, Py_TPFLAGS_DEFAULT, time_slots};
+PyType_Spec duration_spec = {"QuendrelDuration", sizeof(DurationObject), 0, Py_TPFLAGS_DEFAULT, duration_slots};
+
+}  // namespace
+
+bool create_types() {
+    if (!duration_type) {
+        duration_type = reinterpret_cast<PyTypeObject*>(PyType_FromSpec(&duration_spec));
+        if (!duration_type) return false;
+    }
+    if (!time_type) {
+        time_type = reinterpret_cast<PyTypeObject*>(PyType_FromSpec(&time_spec));
+        if (!time_type) return false;
+    }
+    return true;
+}
+
+PyObject* new_time(TimeValue value) {
+    PyObject* obj = allocate<TimeObject>(time_type);
+    if (obj) reinterpret_cast<TimeObject*>(obj)->value = value;
+    return obj;
+}
+
+PyObject* new_duration(DurationValue value) {
+    PyObject* obj = allocate<DurationObject>(duration_type);
+    if (obj) reinterpret_cast<DurationObject*>(obj)->value = value;
+    return obj;
+}
+
+}  // namespace qt::py

@@ -1,0 +1,75 @@
+#include "parse/constructors.h"
+
+#include <limits>
+#include <string>
+
+#include "parse/parse_instant.h"
+#include "time/clock.h"
+
+namespace qt {
+namespace {
+
+bool fits_int32(int64_t v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
+
+// Adds count * unit_ms to local milliseconds; false on 64-bit overflow or
+// when the date leaves the calendar range.
+bool add_span(int64_t& local_ms, int64_t count, int64_t unit_ms) {
+    int64_t span;
+    if (__builtin_mul_overflow(count, unit_ms, &span)) return false;
+    if (__builtin_add_overflow(local_ms, span, &local_ms)) return false;
+    return day_in_range(floor_div(local_ms, kMsPerDay));
+}
+
+}  // namespace
+
+Result<TimeValue> now(OptionalText timezone) {
+    return map(lookup_zone(timezone), [](ZoneId zone) { return TimeValue{current_utc_ms(), zone}; });
+}
+
+Result<TimeValue> from_unix_ms(int64_t unix_ms, OptionalText timezone) {
+    const auto zone = lookup_zone(timezone);
+    if (!zone) return fail(zone.error());
+    if (!ms_in_range(unix_ms)) return fail(TimeError::invalid_timestamp(unix_ms));
+    return TimeValue{unix_ms, *zone};
+}
+
+Result<TimeValue> from_unix(int64_t unix_seconds, OptionalText timezone) {
+    int64_t ms;
+    if (__builtin_mul_overflow(unix_seconds, int64_t{1000}, &ms)) return overflow();
+    return from_unix_ms(ms, timezone);
+}
+
+Result<TimeValue> from_array(std::span<const int64_t> c, OptionalText timezone) {
+    if (c.empty() || c.size() > 7)
+        return fail(TimeError::invalid_components("expected 1..=7 items, got " + std::to_string(c.size())));
+    const auto zone = lookup_zone(timezone);
+    if (!zone) return fail(zone.error());
+    auto item = [&](size_t i, int64_t fallback) { return i < c.size() ? c[i] : fallback; };
+    const int64_t year = c[0];
+    if (!fits_int32(year)) return overflow();
+    int64_t total_months;  // year * 12 fits easily: |year| < 2^31
+    if (__builtin_add_overflow(year * 12, item(1, 0), &total_months)) return overflow();
+    const int64_t norm_year = floor_div(total_months, 12);
+    if (!fits_int32(norm_year) || !year_in_range(norm_year)) return overflow();
+    const int month = static_cast<int>(floor_mod(total_months, 12)) + 1;
+
+    // Local milliseconds from the first of the month, then each component
+    // as a signed span: date - 1 days, hours, minutes, seconds, milliseconds.
+    int64_t local_ms = days_from_civil(norm_year, month, 1) * kMsPerDay;
+    int64_t date_offset;
+    if (__builtin_sub_overflow(item(2, 1), int64_t{1}, &date_offset)) return overflow();
+    if (!add_span(local_ms, date_offset, kMsPerDay) || !add_span(local_ms, item(3, 0), 3'600'000) ||
+        !add_span(local_ms, item(4, 0), 60'000) || !add_span(local_ms, item(5, 0), 1000) ||
+        !add_span(local_ms, item(6, 0), 1))
+        return overflow();
+    return value_from_local(*zone, local_ms);
+}
+
+Result<TimeValue> construct_time(OptionalText input, OptionalText timezone) {
+    if (!input) return now(timezone);
+    return parse(*input, timezone);
+}
+
+}  // namespace qt

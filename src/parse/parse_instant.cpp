@@ -1,0 +1,171 @@
+#include "parse/parse_instant.h"
+
+#include "time/text_util.h"
+
+namespace qt {
+namespace {
+
+struct Fields {
+    int64_t year = 0;
+    int64_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    int64_t nanos = 0;
+};
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads between min and max digits at `pos`.
+bool read_digits(std::string_view s, size_t& pos, int min, int max, int64_t& out) {
+    int count = 0;
+    int64_t value = 0;
+    while (count < max && pos < s.size() && is_digit(s[pos])) {
+        value = value * 10 + (s[pos++] - '0');
+        ++count;
+    }
+    out = value;
+    return count >= min;
+}
+
+// fraction = "." digit+ ; the first nine digits are nanoseconds, the rest ignored.
+bool read_fraction(std::string_view s, size_t& pos, int64_t& nanos) {
+    if (pos >= s.size() || s[pos] != '.') return false;
+    ++pos;
+    if (pos >= s.size() || !is_digit(s[pos])) return false;
+    int64_t value = 0;
+    int count = 0;
+    for (; pos < s.size() && is_digit(s[pos]); ++pos, ++count)
+        if (count < 9) value = value * 10 + (s[pos] - '0');
+    for (int i = count; i < 9; ++i) value *= 10;
+    nanos = value;
+    return true;
+}
+
+void skip_space(std::string_view s, size_t& pos) {
+    while (size_t n = unicode_space_length(s, pos)) pos += n;
+}
+
+// year = space* (digit{1,4} | ("+" | "-") digit+)
+bool read_year(std::string_view s, size_t& pos, int64_t& year) {
+    skip_space(s, pos);
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        const bool negative = s[pos++] == '-';
+        if (!read_digits(s, pos, 1, 18, year) || (pos < s.size() && is_digit(s[pos]))) return false;
+        if (negative) year = -year;
+        return true;
+    }
+    return read_digits(s, pos, 1, 4, year);
+}
+
+// Reads one naive form. In `form`: Y year, m d H M S two-digit fields,
+// f optional fraction, ' ' a run of white space, other characters literal.
+bool read_naive(std::string_view s, std::string_view form, Fields& f) {
+    size_t pos = 0;
+    for (char item : form) {
+        switch (item) {
+        case 'Y':
+            if (!read_year(s, pos, f.year)) return false;
+            break;
+        case 'm': case 'd': case 'H': case 'M': case 'S': {
+            int64_t& field = item == 'm' ? f.month : item == 'd' ? f.day : item == 'H' ? f.hour
+                           : item == 'M' ? f.minute : f.second;
+            skip_space(s, pos);
+            if (!read_digits(s, pos, 1, 2, field)) return false;
+            break;
+        }
+        case 'f':
+            if (pos < s.size() && s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return false;
+            break;
+        case ' ':
+            skip_space(s, pos);
+            break;
+        default:
+            if (pos >= s.size() || s[pos] != item) return false;
+            ++pos;
+        }
+    }
+    return pos == s.size();
+}
+
+bool valid_fields(const Fields& f) {
+    return year_in_range(f.year) && f.month >= 1 && f.month <= 12 && f.day >= 1 &&
+           f.day <= days_in_month(f.year, static_cast<int>(f.month)) && f.hour <= 23 && f.minute <= 59 &&
+           f.second <= 60;
+}
+
+// Local milliseconds of the fields; a leap second 60 is second 59 plus one.
+int64_t local_ms_of(const Fields& f) {
+    const int64_t day = days_from_civil(f.year, static_cast<int>(f.month), static_cast<int>(f.day));
+    return day * kMsPerDay + ((f.hour * 60 + f.minute) * 60 + f.second) * 1000 + f.nanos / 1'000'000;
+}
+
+// Seconds of a "+HH:MM" / "-HH:MM" / U+2212 offset, or "Z".
+bool read_rfc3339_offset(std::string_view s, size_t& pos, int64_t& offset) {
+    if (pos < s.size() && (s[pos] == 'Z' || s[pos] == 'z')) {
+        ++pos;
+        offset = 0;
+        return true;
+    }
+    int sign;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        sign = s[pos] == '-' ? -1 : 1;
+        ++pos;
+    } else if (s.substr(pos, 3) == "\xE2\x88\x92") {  // U+2212 MINUS SIGN
+        sign = -1;
+        pos += 3;
+    } else {
+        return false;
+    }
+    int64_t hours, minutes;
+    if (!read_digits(s, pos, 2, 2, hours) || pos >= s.size() || s[pos++] != ':') return false;
+    if (pos >= s.size() || s[pos] < '0' || s[pos] > '5' || !read_digits(s, pos, 2, 2, minutes)) return false;
+    if (hours > 23) return false;
+    offset = sign * (hours * 3600 + minutes * 60);
+    return true;
+}
+
+// YYYY-MM-DD(T|t| )HH:MM:SS[.fraction](Z|z|±HH:MM), all of the text.
+std::optional<int64_t> read_rfc3339(std::string_view s) {
+    if (s.size() < 4 || !is_digit(s[0]) || !is_digit(s[1]) || !is_digit(s[2]) || !is_digit(s[3])) return {};
+    Fields f;
+    size_t pos = 0;
+    auto literal = [&](char c) { return pos < s.size() && s[pos++] == c; };
+    if (!read_digits(s, pos, 4, 4, f.year) || !literal('-') || !read_digits(s, pos, 2, 2, f.month) ||
+        !literal('-') || !read_digits(s, pos, 2, 2, f.day))
+        return {};
+    if (pos >= s.size() || (s[pos] != 'T' && s[pos] != 't' && s[pos] != ' ')) return {};
+    ++pos;
+    if (!read_digits(s, pos, 2, 2, f.hour) || !literal(':') || !read_digits(s, pos, 2, 2, f.minute) ||
+        !literal(':') || !read_digits(s, pos, 2, 2, f.second))
+        return {};
+    if (pos < s.size() && s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return {};
+    int64_t offset;
+    if (!read_rfc3339_offset(s, pos, offset) || pos != s.size() || !valid_fields(f)) return {};
+    return local_ms_of(f) - offset * 1000;
+}
+
+constexpr std::string_view kNaiveForms[] = {
+    "Y-m-dTH:M:Sf", "Y-m-d H:M:Sf", "Y-m-dTH:M:S", "Y-m-d H:M:S", "Y-m-dTH:M", "Y-m-d H:M", "Y-m-d",
+};
+
+}  // namespace
+
+Result<int64_t> parse_instant(std::string_view text, ZoneId zone) {
+    if (const auto instant = read_rfc3339(text)) return *instant;
+    for (std::string_view form : kNaiveForms) {
+        Fields f;
+        if (!read_naive(text, form, f) || !valid_fields(f)) continue;
+        const bool leap_second = f.second == 60;
+        if (leap_second) f.second = 59;
+        const auto instant = local_to_utc_ms(zone, local_ms_of(f));
+        if (!instant) return instant;
+        return *instant + (leap_second ? 1000 : 0);
+    }
+    return fail(TimeError::invalid_date_input(text));
+}
+
+Result<TimeValue> parse(std::string_view input, std::optional<std::string_view> timezone) {
+    const auto zone = lookup_zone(timezone);
+    if (!zone) return fail(zone.error());
+    return map(parse_instant(input, *zone), [&](int64_t ms) { return TimeValue{ms, *zone}; });
+}
+
+}  // namespace qt

@@ -1,0 +1,91 @@
+// Proleptic Gregorian calendar on 64-bit day numbers.
+//
+// Day 0 is 1970-01-01. Years use astronomical numbering (year 0 is 1 BC).
+// The conversions are the era-based algorithms of H. Hinnant's "chrono-
+// compatible low-level date algorithms", widened to 64 bits so that they
+// hold far beyond the supported range of -262143-01-01 .. 262142-12-31.
+#pragma once
+
+#include <cstdint>
+
+namespace qt {
+
+static_assert(sizeof(long long) == 8, "day arithmetic assumes 64-bit long long");
+
+struct CivilDate {
+    int64_t year;
+    int month;  // [1, 12]
+    int day;    // [1, 31]
+    friend constexpr bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+constexpr int64_t floor_div(int64_t a, int64_t b) {
+    int64_t q = a / b;
+    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+constexpr int64_t floor_mod(int64_t a, int64_t b) { return a - floor_div(a, b) * b; }
+
+constexpr bool is_leap(int64_t year) {
+    return (year % 4 == 0) && (year % 100 != 0 || year % 400 == 0);
+}
+
+constexpr int days_in_month(int64_t year, int month) {
+    constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && is_leap(year) ? 29 : kLengths[month - 1];
+}
+
+// Days since 1970-01-01 of a valid civil date.
+constexpr int64_t days_from_civil(int64_t y, int m, int d) {
+    y -= m <= 2;
+    const int64_t era = floor_div(y, 400);
+    const int64_t yoe = y - era * 400;                                   // [0, 399]
+    const int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;           // [0, 146096]
+    return era * 146097 + doe - 719468;
+}
+
+constexpr CivilDate civil_from_days(int64_t z) {
+    z += 719468;
+    const int64_t era = floor_div(z, 146097);
+    const int64_t doe = z - era * 146097;                                   // [0, 146096]
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);            // [0, 365]
+    const int64_t mp = (5 * doy + 2) / 153;                                 // [0, 11]
+    const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);           // [1, 31]
+    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);              // [1, 12]
+    return {yoe + era * 400 + (m <= 2), m, d};
+}
+
+// Weekday counted from Sunday = 0; 1970-01-01 was a Thursday.
+constexpr int weekday_from_days(int64_t z) { return static_cast<int>(floor_mod(z + 4, 7)); }
+
+// 1-based day of the year.
+constexpr int day_of_year(int64_t z) {
+    const CivilDate c = civil_from_days(z);
+    return static_cast<int>(z - days_from_civil(c.year, 1, 1)) + 1;
+}
+
+inline constexpr int64_t kMinYear = -262143;
+inline constexpr int64_t kMaxYear = 262142;
+// The first supported instant is -8'334'601'315'200'000 ms, which falls on
+// the last day of year -262144: the range of days starts there, one day
+// before the first whole supported year.
+inline constexpr int64_t kMinDay = days_from_civil(kMinYear, 1, 1) - 1;
+inline constexpr int64_t kMaxDay = days_from_civil(kMaxYear, 12, 31);
+inline constexpr int64_t kMsPerSecond = 1000;
+inline constexpr int64_t kMsPerDay = 86'400'000;
+inline constexpr int64_t kMinUtcMs = kMinDay * kMsPerDay;
+inline constexpr int64_t kMaxUtcMs = (kMaxDay + 1) * kMsPerDay - 1;
+
+static_assert(kMinUtcMs == -8'334'601'315'200'000);
+static_assert(kMaxUtcMs == 8'210'266'876'799'999);
+static_assert(civil_from_days(kMinDay) == CivilDate{kMinYear - 1, 12, 31});
+//static_assert(civil_from_days(kMaxDay) == CivilDate{kMaxYear, 12, 31});
+static_assert(weekday_from_days(0) == 4);
+
+constexpr bool day_in_range(int64_t day) { return day >= kMinDay && day <= kMaxDay; }
+constexpr bool year_in_range(int64_t year) { return year >= kMinYear && year <= kMaxYear; }
+constexpr bool ms_in_range(int64_t ms) { return ms >= kMinUtcMs && ms <= kMaxUtcMs; }
+
+}  // namespace qt

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+namespace qt {
+
+// The system's real-time clock in whole milliseconds since the epoch
+// (sub-millisecond parts dropped).
+int64_t current_utc_ms();
+
+}  // namespace qt

@@ -1,0 +1,94 @@
+#include "time/local_time.h"
+
+#include <cstdlib>
+
+namespace qt {
+
+void append_padded(std::string& out, int64_t value, int width) {
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int i = n; i < width; ++i) out += '0';
+    while (n > 0) out += digits[--n];
+}
+
+void append_iso_year(std::string& out, int64_t year) {
+    if (year >= 0 && year <= 9999) return append_padded(out, year, 4);
+    out += year < 0 ? '-' : '+';
+    append_padded(out, year < 0 ? -year : year, 4);
+}
+
+Result<ZoneOffset> offset_of(const TimeValue& value) {
+    if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
+    return offset_at(value.zone, floor_div(value.utc_ms, 1000));
+}
+
+Result<LocalDateTime> wall_clock(int64_t utc_ms, ZoneId zone) {
+    if (!ms_in_range(utc_ms)) return fail(TimeError::invalid_timestamp(utc_ms));
+    const int32_t offset = offset_at(zone, floor_div(utc_ms, 1000)).seconds;
+    LocalDateTime local = split_local_ms(utc_ms + int64_t{offset} * 1000);
+    if (!day_in_range(local.day)) return overflow();
+    local.offset = offset;
+    return local;
+}
+
+Result<LocalDateTime> wall_clock(const TimeValue& value) { return wall_clock(value.utc_ms, value.zone); }
+
+Result<TimeValue> value_from_local(ZoneId zone, int64_t local_ms) {
+    return map(local_to_utc_ms(zone, local_ms), [zone](int64_t ms) { return TimeValue{ms, zone}; });
+}
+
+Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day) {
+    const int64_t carried_day = day + floor_div(ms_of_day, kMsPerDay);
+    if (!day_in_range(day) || !day_in_range(carried_day)) return overflow();
+    return day * kMsPerDay + ms_of_day;
+}
+
+Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    // Anything that moves more than the whole calendar span cannot land in range.
+    constexpr int64_t kSpanSeconds = (kMaxDay - kMinDay + 2) * 86400;
+    if (seconds > kSpanSeconds || seconds < -kSpanSeconds) return overflow();
+    const int64_t shifted = local->local_ms() + seconds * 1000;
+    if (!day_in_range(floor_div(shifted, kMsPerDay))) return overflow();
+    return value_from_local(value.zone, shifted);
+}
+
+Result<std::string> to_iso(const TimeValue& value) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    const CivilDate d = local->date();
+    std::string out;
+    out.reserve(32);
+    append_iso_year(out, d.year);
+    out += '-';
+    append_padded(out, d.month, 2);
+    out += '-';
+    append_padded(out, d.day, 2);
+    out += 'T';
+    append_padded(out, local->hour(), 2);
+    out += ':';
+    append_padded(out, local->minute(), 2);
+    out += ':';
+    append_padded(out, local->second(), 2);
+    out += '.';
+    append_padded(out, local->millisecond(), 3);
+    if (local->offset == 0) {
+        out += 'Z';
+        return out;
+    }
+    // Local mean time offsets carry seconds; the text shows the nearest minute.
+    const int32_t magnitude = std::abs(local->offset);
+    const int32_t minutes = (magnitude + 30) / 60;
+    out += local->offset < 0 ? '-' : '+';
+    append_padded(out, minutes / 60, 2);
+    out += ':';
+    append_padded(out, minutes % 60, 2);
+    return out;
+}
+
+}  // namespace qt

@@ -1,0 +1,67 @@
+// The date-time value and its local view.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "time/civil.h"
+#include "time/time_error.h"
+#include "time/zone.h"
+
+namespace qt {
+
+// A QuendrelTime: an instant in whole milliseconds and the zone it is seen in.
+struct TimeValue {
+    int64_t utc_ms;
+    ZoneId zone;
+};
+
+// Local wall-clock reading of a value: a day number, the milliseconds into
+// that local day, and the offset that produced it.
+struct LocalDateTime {
+    int64_t day;        // days since 1970-01-01 of the local date
+    int32_t ms_of_day;  // [0, 86'399'999]
+    int32_t offset;     // total offset in seconds east of UTC
+
+    int64_t local_ms() const { return day * kMsPerDay + ms_of_day; }
+    CivilDate date() const { return civil_from_days(day); }
+    int hour() const { return ms_of_day / 3'600'000; }
+    int minute() const { return ms_of_day / 60'000 % 60; }
+    int second() const { return ms_of_day / 1000 % 60; }
+    int millisecond() const { return ms_of_day % 1000; }
+    int weekday() const { return weekday_from_days(day); }  // Sunday = 0
+};
+
+// Splits local milliseconds into day and time of day (offset left at 0).
+constexpr LocalDateTime split_local_ms(int64_t local_ms) {
+    return {floor_div(local_ms, kMsPerDay), static_cast<int32_t>(floor_mod(local_ms, kMsPerDay)), 0};
+}
+
+// The zone's offset at the value's instant; InvalidTimestamp when the
+// instant's UTC date lies outside the supported calendar range.
+Result<ZoneOffset> offset_of(const TimeValue& value);
+
+// The value's local wall-clock reading. Fails like offset_of, and with
+// ArithmeticOverflow when the local date itself leaves the calendar range
+// (possible only within a day of the range's ends).
+Result<LocalDateTime> wall_clock(const TimeValue& value);
+Result<LocalDateTime> wall_clock(int64_t utc_ms, ZoneId zone);
+
+// Resolves local wall-clock milliseconds in a zone to a new value.
+Result<TimeValue> value_from_local(ZoneId zone, int64_t local_ms);
+
+// Local milliseconds from a date and a time of day, with range checks.
+Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day);
+
+// The value's local reading moved by a number of seconds, resolved again.
+Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds);
+
+// ISO 8601 text of the value's local time with its offset.
+Result<std::string> to_iso(const TimeValue& value);
+
+// Appends a year: four digits for 0..9999, else a sign and at least four.
+void append_iso_year(std::string& out, int64_t year);
+// Appends a number zero-padded to `width` digits (value >= 0).
+void append_padded(std::string& out, int64_t value, int width);
+
+}  // namespace qt

@@ -1,0 +1,24 @@
+// Offsets from the POSIX TZ rule that closes a TZif file, for instants
+// after the zone's last listed transition. For example
+//
+//   EST5EDT,M3.2.0,M11.1.0
+//
+// is standard offset -5h ("EST5": POSIX counts west as positive), daylight
+// offset -4h, daylight time from the second (2) Sunday (0) of March (M3) at
+// 02:00 local standard time until the first Sunday of November at 02:00
+// local daylight time.
+#pragma once
+
+#include <cstdint>
+
+#include "time/zone.h"
+#include "time/zone_table.h"
+
+namespace qt {
+
+// The rule's offset at a UTC instant. The changes are placed in the UTC
+// calendar year of the instant, as Python's zoneinfo places them, so both
+// agree even for rules whose changes straddle a year end.
+ZoneOffset rule_offset_at(const zone_table::PosixRule& rule, int64_t utc_seconds);
+
+}  // namespace qt

@@ -1,0 +1,31 @@
+#include "time/value_queries.h"
+
+namespace qt {
+
+Result<int64_t> utc_offset_minutes(const TimeValue& v) {
+    return map(offset_of(v), [](ZoneOffset o) { return int64_t{o.seconds / 60}; });
+}
+
+Result<bool> is_dst(const TimeValue& v) {
+    return map(offset_of(v), [](ZoneOffset o) { return o.dst; });
+}
+
+bool is_valid(const TimeValue& v) {
+    // The zone is a table index, so it always resolves.
+    return day_in_range(floor_div(v.utc_ms, kMsPerDay));
+}
+
+Result<TimeValue> to_timezone(const TimeValue& v, std::string_view timezone) {
+    return map(lookup_zone(timezone), [&](ZoneId zone) { return TimeValue{v.utc_ms, zone}; });
+}
+
+std::string time_repr(const TimeValue& v) {
+    const auto iso = to_iso(v);
+    std::string out = iso ? "QuendrelTime(iso='" + *iso : "QuendrelTime(utc_ms=" + std::to_string(v.utc_ms);
+    out += iso ? "', timezone='" : ", timezone='";
+    out += zone_name(v.zone);
+    out += "')";
+    return out;
+}
+
+}  // namespace qt

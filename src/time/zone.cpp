@@ -1,0 +1,154 @@
+#include "time/zone.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "time/civil.h"
+#include "time/local_time.h"
+#include "time/posix_rule.h"
+#include "time/text_util.h"
+#include "time/zone_table.h"
+
+namespace qt {
+namespace {
+
+using zone_table::ZoneRecord;
+
+// The hash the generator used to lay out kSlots (FNV-1a, then a mix with the
+// bucket's displacement).
+uint64_t fnv1a(std::string_view text) {
+    uint64_t h = 0xCBF29CE484222325ULL;
+    for (unsigned char c : text) h = (h ^ c) * 0x100000001B3ULL;
+    return h;
+}
+
+uint64_t mix(uint64_t h, uint64_t displacement) {
+    uint64_t x = h ^ (displacement * 0x9E3779B97F4A7C15ULL);
+    x = (x ^ (x >> 33)) * 0xFF51AFD7ED558CCDULL;
+    return x ^ (x >> 33);
+}
+
+int find_table_name(std::string_view name) {
+    const uint64_t h = fnv1a(name);
+    const uint64_t d = zone_table::kDisplacements[h % QT_HASH_BUCKETS];
+    const int index = zone_table::kSlots[mix(h, d) % QT_HASH_SLOTS];
+    if (index < 0 || zone_table::kNameLengths[index] != name.size()) return -1;
+    return std::memcmp(zone_table::kNames[index], name.data(), name.size()) == 0 ? index : -1;
+}
+
+bool names_utc(std::string_view t) {
+    if (t.empty()) return true;
+    if (t.size() == 1) return t[0] == 'z' || t[0] == 'Z';
+    return t.size() == 3 && (t[0] | 0x20) == 'u' && (t[1] | 0x20) == 't' && (t[2] | 0x20) == 'c';
+}
+
+const ZoneRecord& record_of(ZoneId zone) { return zone_table::kRecords[zone_table::kZoneData[zone]]; }
+
+ZoneOffset type_offset(const ZoneRecord& rec, unsigned type) {
+    const auto& t = zone_table::kTypes[rec.first_type + type];
+    return {t.offset, t.dst};
+}
+
+// Instant of an offset candidate when it really maps to `local_s`.
+bool maps_to(ZoneId zone, int64_t local_s, int32_t offset) {
+    return offset_at(zone, local_s - offset).seconds == offset;
+}
+
+// Collects the distinct offsets in force within a day of `local_s`; every
+// instant whose local reading is `local_s` uses one of them.
+int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
+    const ZoneRecord& rec = record_of(zone);
+    int count = 0;
+    auto add = [&](int32_t offset) {
+        if (count < 8 && std::find(out, out + count, offset) == out + count) out[count++] = offset;
+    };
+    const int64_t lo = local_s - 86400, hi = local_s + 86400;
+    add(offset_at(zone, lo).seconds);
+    const int64_t* first = zone_table::kTransitions + rec.first_transition;
+    const int64_t* last = first + rec.transition_count;
+    for (const int64_t* t = std::upper_bound(first, last, lo); t != last && *t <= hi; ++t)
+        add(type_offset(rec, zone_table::kTransitionTypes[t - zone_table::kTransitions]).seconds);
+    if (rec.transition_count == 0 || hi > last[-1]) {
+        add(rec.rule.std_offset);
+        add(rec.rule.dst_offset);
+    }
+    return count;
+}
+
+// The earliest instant whose local reading is `local_s`, if any.
+std::optional<int64_t> earliest_instant(ZoneId zone, int64_t local_s) {
+    int32_t offsets[8];
+    const int count = offsets_near(zone, local_s, offsets);
+    std::optional<int64_t> best;
+    for (int i = 0; i < count; ++i) {
+        if (!maps_to(zone, local_s, offsets[i])) continue;
+        const int64_t t = local_s - offsets[i];
+        if (!best || t < *best) best = t;
+    }
+    return best;
+}
+
+std::string local_text(int64_t local_ms) {
+    const LocalDateTime l = split_local_ms(local_ms);
+    const CivilDate d = l.date();
+    std::string out;
+    append_iso_year(out, d.year);
+    out += '-';
+    append_padded(out, d.month, 2);
+    out += '-';
+    append_padded(out, d.day, 2);
+    out += ' ';
+    append_padded(out, l.hour(), 2);
+    out += ':';
+    append_padded(out, l.minute(), 2);
+    out += ':';
+    append_padded(out, l.second(), 2);
+    if (l.millisecond() != 0) {
+        out += '.';
+        append_padded(out, l.millisecond(), 3);
+    }
+    return out;
+}
+
+}  // namespace
+
+ZoneId utc_zone() { return QT_ZONE_UTC; }
+
+std::string_view zone_name(ZoneId zone) {
+    return {zone_table::kNames[zone], zone_table::kNameLengths[zone]};
+}
+
+Result<ZoneId> lookup_zone(std::string_view text) {
+    const std::string_view trimmed = trim_unicode_space(text);
+    if (names_utc(trimmed)) return utc_zone();
+    const int index = find_table_name(trimmed);
+    if (index < 0) return fail(TimeError::invalid_timezone(text));
+    return static_cast<ZoneId>(index);
+}
+
+ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds) {
+    const ZoneRecord& rec = record_of(zone);
+    const uint32_t n = rec.transition_count;
+    const int64_t* first = zone_table::kTransitions + rec.first_transition;
+    if (n == 0 || utc_seconds > first[n - 1]) return rule_offset_at(rec.rule, utc_seconds);
+    if (utc_seconds < first[0]) return type_offset(rec, rec.before_type);
+    const int64_t* at = std::upper_bound(first, first + n, utc_seconds) - 1;
+    return type_offset(rec, zone_table::kTransitionTypes[at - zone_table::kTransitions]);
+}
+
+Result<int64_t> local_to_utc_ms(ZoneId zone, int64_t local_ms) {
+    const int64_t sub_second = floor_mod(local_ms, 1000);
+    int64_t local_s = floor_div(local_ms, 1000);
+    constexpr int kMaxMinuteSteps = 180;
+    for (int step = 0; step <= kMaxMinuteSteps; ++step, local_s += 60) {
+        if (!day_in_range(floor_div(local_s, 86400))) return overflow();
+        if (const auto t = earliest_instant(zone, local_s)) {
+            const int64_t ms = *t * 1000 + sub_second;
+            if (!ms_in_range(ms)) return overflow();
+            return ms;
+        }
+    }
+    return fail(TimeError::nonexistent_local_time(local_text(local_ms), zone_name(zone)));
+}
+
+}  // namespace qt

@@ -1,0 +1,52 @@
+// Shape of the generated zone table (written by tools/gen_zone_table.py at
+// build time into the build tree, together with zone_table_size.h).
+#pragma once
+
+#include <cstdint>
+
+#include "zone_table_size.h"
+
+namespace qt::zone_table {
+
+// A day-and-time rule of a POSIX TZ string, e.g. "M3.2.0/2".
+struct DateRule {
+    uint8_t kind;     // 0 = Jn (1..365, 29 Feb never counted), 1 = n (0..365), 2 = Mm.w.d
+    uint8_t month;    // [1, 12] for kind 2
+    uint8_t week;     // [1, 5] for kind 2 (5 == last)
+    int16_t day;      // weekday [0, 6] (Sunday = 0) for kind 2, day number otherwise
+    int32_t seconds;  // local time of the change, may be negative or past 24h
+};
+
+// The rule that governs a zone after its last listed transition.
+struct PosixRule {
+    int32_t std_offset;  // seconds east of UTC
+    int32_t dst_offset;  // seconds east of UTC while daylight saving is in force
+    bool has_dst;
+    DateRule start;      // in local standard time
+    DateRule end;        // in local daylight time
+};
+
+struct OffsetType {
+    int32_t offset;  // seconds east of UTC
+    bool dst;
+};
+
+struct ZoneRecord {
+    uint32_t first_transition;  // into kTransitions / kTransitionTypes
+    uint32_t transition_count;
+    uint32_t first_type;        // into kTypes
+    uint8_t before_type;        // type before the first transition (relative)
+    PosixRule rule;             // has_dst false and std == dst: fixed offset
+};
+
+extern const char* const kNames[QT_ZONE_COUNT];
+extern const uint8_t kNameLengths[QT_ZONE_COUNT];
+extern const uint16_t kZoneData[QT_ZONE_COUNT];  // name -> record
+extern const int64_t kTransitions[];              // UTC seconds
+extern const uint8_t kTransitionTypes[];           // relative to the record's first_type
+extern const OffsetType kTypes[];
+extern const ZoneRecord kRecords[];
+extern const uint16_t kDisplacements[QT_HASH_BUCKETS];
+extern const int16_t kSlots[QT_HASH_SLOTS];
+
+}  // namespace qt::zone_table

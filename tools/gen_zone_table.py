@@ -1,0 +1,309 @@
+#!/usr/bin/env python3
+"""Compile the IANA zones of the pinned `tzdata` package into a C++ table.
+
+Usage: gen_zone_table.py OUTPUT.cpp
+
+For each name of the package's `zones` list (minus "Factory") the TZif file
+is read: its 64-bit transitions, its local time types and the POSIX TZ rule
+of its footer, which carries the zone past its last transition. Zones whose
+data is identical (links) share one data record. Names are found at run
+time through a hash-and-displace perfect hash: one hash, one probe, one
+string comparison.
+"""
+
+from __future__ import annotations
+
+import os
+import re
+import struct
+import sys
+from dataclasses import dataclass
+
+import tzdata
+
+TZDATA_DIR = os.path.dirname(tzdata.__file__)
+HASH_SLOTS = 1024  # power of two, load factor ~0.58
+HASH_BUCKETS = 256
+MASK64 = (1 << 64) - 1
+
+
+# ---------------------------------------------------------------- TZif reading
+
+
+@dataclass(frozen=True)
+class ZoneData:
+    transitions: tuple[int, ...]      # UTC seconds, ascending
+    transition_types: tuple[int, ...]  # index into types
+    types: tuple[tuple[int, bool], ...]  # (total offset seconds, dst part non-zero)
+    before_type: int                   # type in force before the first transition
+    rule: tuple | None                 # parsed footer, None when there is none
+
+
+def read_tzif(data: bytes) -> tuple[list[int], list[int], list[tuple[int, int]], bytes]:
+    """The v2+ 64-bit body: transitions, their type indexes, (utoff, isdst), footer."""
+    if data[:4] != b"TZif" or data[4] < ord("2"):
+        raise ValueError("not a TZif version 2+ file")
+
+    def counts(offset: int) -> tuple[int, ...]:
+        return struct.unpack(">6l", data[offset + 20 : offset + 44])
+
+    isutcnt, isstdcnt, leapcnt, timecnt, typecnt, charcnt = counts(0)
+    v1_size = 44 + timecnt * 5 + typecnt * 6 + charcnt + leapcnt * 8 + isstdcnt + isutcnt
+    isutcnt, isstdcnt, leapcnt, timecnt, typecnt, charcnt = counts(v1_size)
+    pos = v1_size + 44
+    transitions = list(struct.unpack(f">{timecnt}q", data[pos : pos + 8 * timecnt]))
+    pos += 8 * timecnt
+    indexes = list(data[pos : pos + timecnt])
+    pos += timecnt
+    types = []
+    for _ in range(typecnt):
+        utoff, isdst, _abbr = struct.unpack(">lBB", data[pos : pos + 6])
+        types.append((utoff, isdst))
+        pos += 6
+    pos += charcnt + leapcnt * 12 + isstdcnt + isutcnt
+    footer = data[pos:].strip(b"\n")
+    return transitions, indexes, types, footer
+
+
+def dst_parts(indexes: list[int], types: list[tuple[int, int]]) -> list[int]:
+    """The daylight-saving part of each type's offset.
+
+    TZif stores only an is-DST flag, so the part is inferred from the
+    neighbouring standard-time offsets, the way Python's zoneinfo infers it
+    (our values must agree with zoneinfo's dst()).
+    """
+    isdst = [flag for _, flag in types]
+    offsets = [off for off, _ in types]
+    parts = [0] * len(types)
+    dst_count, found = sum(isdst), 0
+    for i in range(1, len(indexes)):
+        if dst_count == found:
+            break
+        idx = indexes[i]
+        if not isdst[idx] or parts[idx] != 0:
+            continue
+        part = 0
+        if not isdst[indexes[i - 1]]:
+            part = offsets[idx] - offsets[indexes[i - 1]]
+        if not part and idx < len(types) - 1:
+            following = indexes[i + 1]
+            if isdst[following]:
+                continue
+            part = offsets[idx] - offsets[following]
+        if part:
+            found += 1
+            parts[idx] = part
+    else:
+        for idx in range(len(types)):
+            if not parts[idx] and isdst[idx]:
+                parts[idx] = 3600
+    return parts
+
+
+# --------------------------------------------------------- POSIX TZ footers
+
+# std offset [dst [offset] [,start[/time],end[/time]]]
+NAME = r"(?:[A-Za-z]{3,}|<[+\-0-9A-Za-z]+>)"
+OFFSET = r"[+-]?\d{1,3}(?::\d{1,2}(?::\d{1,2})?)?"
+RULE_RE = re.compile(rf"^({NAME})({OFFSET})(?:({NAME})({OFFSET})?(?:,([^,]+),([^,]+))?)?$")
+
+
+def posix_seconds(text: str) -> int:
+    sign = -1 if text.startswith("-") else 1
+    parts = [int(p) for p in text.lstrip("+-").split(":")]
+    parts += [0] * (3 - len(parts))
+    return sign * (parts[0] * 3600 + parts[1] * 60 + parts[2])
+
+
+def parse_date_rule(text: str) -> tuple[int, int, int, int, int]:
+    """(kind, month, week, weekday_or_day, seconds); kind 0 = Jn, 1 = n, 2 = Mm.w.d."""
+    date, _, time = text.partition("/")
+    seconds = posix_seconds(time) if time else 7200
+    if date.startswith("J"):
+        return (0, 0, 0, int(date[1:]), seconds)
+    if date.startswith("M"):
+        month, week, weekday = (int(p) for p in date[1:].split("."))
+        return (2, month, week, weekday, seconds)
+    return (1, 0, 0, int(date), seconds)
+
+
+def parse_footer(footer: str) -> tuple | None:
+    """(std_offset, dst_offset, start, end) in seconds east of UTC, or None."""
+    if not footer:
+        return None
+    match = RULE_RE.match(footer)
+    if not match:
+        raise ValueError(f"unsupported TZ rule {footer!r}")
+    _std, std_off, dst, dst_off, start, end = match.groups()
+    std_offset = -posix_seconds(std_off)
+    if dst is None:
+        return (std_offset, std_offset, None, None)
+    dst_offset = -posix_seconds(dst_off) if dst_off else std_offset + 3600
+    if start is None:  # POSIX default: the US rules
+        start, end = "M3.2.0", "M11.1.0"
+    return (std_offset, dst_offset, parse_date_rule(start), parse_date_rule(end))
+
+
+def load_zone(name: str) -> ZoneData:
+    path = os.path.join(TZDATA_DIR, "zoneinfo", *name.split("/"))
+    with open(path, "rb") as f:
+        transitions, indexes, raw_types, footer = read_tzif(f.read())
+    parts = dst_parts(indexes, raw_types)
+    types: list[tuple[int, bool]] = []
+
+    def type_of(raw: int) -> int:
+        entry = (raw_types[raw][0], parts[raw] != 0)
+        if entry not in types:
+            types.append(entry)
+        return types.index(entry)
+
+    transition_types = [type_of(i) for i in indexes]
+    # zoneinfo uses the first standard-time type before the first transition.
+    first_standard = next((i for i, (_, dst) in enumerate(raw_types) if not dst), None)
+    if first_standard is not None:
+        before = type_of(first_standard)
+    else:
+        before = transition_types[0] if transition_types else type_of(0)
+    return ZoneData(
+        tuple(transitions), tuple(transition_types), tuple(types), before, parse_footer(footer.decode())
+    )
+
+
+# ------------------------------------------------------------ perfect hash
+
+
+def fnv1a(text: bytes) -> int:
+    h = 0xCBF29CE484222325
+    for byte in text:
+        h = ((h ^ byte) * 0x100000001B3) & MASK64
+    return h
+
+
+def mix(h: int, displacement: int) -> int:
+    x = (h ^ (displacement * 0x9E3779B97F4A7C15)) & MASK64
+    x = ((x ^ (x >> 33)) * 0xFF51AFD7ED558CCD) & MASK64
+    return x ^ (x >> 33)
+
+
+def build_perfect_hash(names: list[str]) -> tuple[list[int], list[int]]:
+    """Displacements per bucket and the slot table (-1 marks an empty slot)."""
+    hashes = [fnv1a(n.encode()) for n in names]
+    buckets: list[list[int]] = [[] for _ in range(HASH_BUCKETS)]
+    for index, h in enumerate(hashes):
+        buckets[h % HASH_BUCKETS].append(index)
+    slots = [-1] * HASH_SLOTS
+    displacements = [0] * HASH_BUCKETS
+    for bucket in sorted(range(HASH_BUCKETS), key=lambda b: -len(buckets[b])):
+        members = buckets[bucket]
+        if not members:
+            continue
+        for d in range(1, 1 << 20):
+            wanted = [mix(hashes[i], d) % HASH_SLOTS for i in members]
+            if len(set(wanted)) == len(wanted) and all(slots[s] == -1 for s in wanted):
+                for i, s in zip(members, wanted):
+                    slots[s] = i
+                displacements[bucket] = d
+                break
+        else:
+            raise RuntimeError("no displacement found")
+    return displacements, slots
+
+
+# ------------------------------------------------------------------ output
+
+
+def c_string(text: str) -> str:
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def rule_literal(rule: tuple | None) -> str:
+    if rule is None:
+        return "{0, 0, false, {}, {}}"
+    std, dst, start, end = rule
+    if start is None:
+        return f"{{{std}, {dst}, false, {{}}, {{}}}}"
+
+    def date(r):
+        return "{" + ", ".join(str(v) for v in r) + "}"
+
+    return f"{{{std}, {dst}, true, {date(start)}, {date(end)}}}"
+
+
+def generate(out_path: str) -> None:
+    with open(os.path.join(TZDATA_DIR, "zones")) as f:
+        names = [n for n in f.read().split() if n != "Factory"]
+    datas: list[ZoneData] = []
+    data_index: dict[ZoneData, int] = {}
+    zone_data = []
+    for name in names:
+        data = load_zone(name)
+        if data not in data_index:
+            data_index[data] = len(datas)
+            datas.append(data)
+        zone_data.append(data_index[data])
+    displacements, slots = build_perfect_hash(names)
+
+    lines = [
+        "// Generated by tools/gen_zone_table.py from the tzdata package. Do not edit.",
+        '#include "time/zone_table.h"',
+        "",
+        "namespace qt::zone_table {",
+        "",
+        f"const char* const kNames[{len(names)}] = {{",
+    ]
+    lines += [f"    {c_string(n)}," for n in names]
+    lines += ["};", "", f"const uint8_t kNameLengths[{len(names)}] = {{"]
+    lines += ["    " + ", ".join(str(len(n.encode())) for n in names[i : i + 24]) + "," for i in range(0, len(names), 24)]
+    lines += ["};", "", f"const uint16_t kZoneData[{len(names)}] = {{"]
+    lines += ["    " + ", ".join(str(d) for d in zone_data[i : i + 24]) + "," for i in range(0, len(zone_data), 24)]
+    lines += ["};", ""]
+
+    transitions, transition_types, types, records = [], [], [], []
+    for data in datas:
+        records.append(
+            f"    {{{len(transitions)}, {len(data.transitions)}, {len(types)}, {data.before_type}, "
+            f"{rule_literal(data.rule)}}},"
+        )
+        transitions += data.transitions
+        transition_types += data.transition_types
+        types += data.types
+
+    def int_rows(values, per_row):
+        return ["    " + ", ".join(values[i : i + per_row]) + "," for i in range(0, len(values), per_row)]
+
+    lines += [f"const int64_t kTransitions[{max(len(transitions), 1)}] = {{"]
+    lines += int_rows([f"{t}LL" for t in transitions] or ["0"], 8)
+    lines += ["};", "", f"const uint8_t kTransitionTypes[{max(len(transition_types), 1)}] = {{"]
+    lines += int_rows([str(t) for t in transition_types] or ["0"], 32)
+    lines += ["};", "", f"const OffsetType kTypes[{len(types)}] = {{"]
+    lines += int_rows([f"{{{off}, {'true' if dst else 'false'}}}" for off, dst in types], 6)
+    lines += ["};", "", f"const ZoneRecord kRecords[{len(datas)}] = {{"]
+    lines += records
+    lines += ["};", "", f"const uint16_t kDisplacements[{HASH_BUCKETS}] = {{"]
+    lines += int_rows([str(d) for d in displacements], 16)
+    lines += ["};", "", f"const int16_t kSlots[{HASH_SLOTS}] = {{"]
+    lines += int_rows([str(s) for s in slots], 16)
+    lines += ["};", "", "}  // namespace qt::zone_table", ""]
+
+    header_facts = [
+        "// Generated by tools/gen_zone_table.py. Do not edit.",
+        "#pragma once",
+        f"#define QT_ZONE_COUNT {len(names)}",
+        f"#define QT_ZONE_UTC {names.index('UTC')}",
+        f"#define QT_HASH_SLOTS {HASH_SLOTS}",
+        f"#define QT_HASH_BUCKETS {HASH_BUCKETS}",
+        "",
+    ]
+    if max(displacements) >= 1 << 16:
+        raise RuntimeError("displacement does not fit 16 bits")
+    os.makedirs(os.path.dirname(os.path.abspath(out_path)), exist_ok=True)
+    with open(out_path, "w") as f:
+        f.write("\n".join(lines))
+    with open(os.path.join(os.path.dirname(os.path.abspath(out_path)), "zone_table_size.h"), "w") as f:
+        f.write("\n".join(header_facts))
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    generate(sys.argv[1])
