@@ -1,0 +1,34 @@
+// Units of time, and moving a value by a whole number of them.
+//
+// Exact units (millisecond .. hour) move the instant by a fixed number of
+// milliseconds; calendar units (day .. year) move the local calendar date in
+// the value's zone, keep the local clock reading, clamp the day of the month
+// for month-based units and resolve the result through the zone's rules.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "time/local_time.h"
+
+namespace qt {
+
+enum class TimeUnit : uint8_t { Millisecond, Second, Minute, Hour, Day, Week, Month, Quarter, Year };
+
+// "ms", "s", "m", "h", "d", "w", "mo", "q", "y" and the singular and plural
+// names, after trimming and ASCII lower-casing; InvalidUnit otherwise.
+Result<TimeUnit> parse_unit(std::string_view text);
+
+// Fixed lengths: exact for millisecond .. week, mean Gregorian for month
+// (2'629'746'000), quarter (7'889'238'000) and year (31'556'952'000).
+int64_t unit_length_ms(TimeUnit unit);
+
+bool is_exact_unit(TimeUnit unit);  // millisecond, second, minute, hour
+
+Result<TimeValue> add_units(const TimeValue& value, int64_t amount, TimeUnit unit);
+
+// The Python-facing shells: parse the unit text, then add_units.
+Result<TimeValue> add(const TimeValue& value, int64_t amount, std::string_view unit);
+Result<TimeValue> subtract(const TimeValue& value, int64_t amount, std::string_view unit);
+
+}  // namespace qt

@@ -1,0 +1,36 @@
+// The five locale packs and the locale-aware formatter with single-letter
+// tokens and [bracket] escapes.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "time/local_time.h"
+
+namespace qt {
+
+struct LocalePack {
+    std::string_view code;
+    std::array<std::string_view, 12> months;
+    std::array<std::string_view, 12> months_short;
+    std::array<std::string_view, 7> weekdays;        // Sunday first
+    std::array<std::string_view, 7> weekdays_short;  // Sunday first
+    std::string_view today, tomorrow, yesterday, at;
+    std::string_view am, pm;
+};
+
+// None -> "en"; trimmed, lower-cased, cut at the first "-"; InvalidLocale
+// carries the trimmed text in the caller's case.
+Result<const LocalePack*> resolve_locale(std::optional<std::string_view> locale);
+
+// Appends the formatted local reading to `out`; cannot fail.
+void format_with_locale(const LocalDateTime& local, std::string_view pattern, const LocalePack& pack,
+                        std::string& out);
+
+// QuendrelTime.format_locale
+Result<std::string> format_locale(const TimeValue& value, std::string_view pattern,
+                                  std::optional<std::string_view> locale);
+
+}  // namespace qt
