@@ -76,8 +76,8 @@ void prefix_argument_error(const char* name) {
 }
 
 PyObject* raise_not_implemented(std::string_view qualified) {
-    PyErr_Format(PyExc_NotImplementedError, "%.*s is not implemented yet", static_cast<int>(qualified.size()),
-                 qualified.data());
+    const std::string message = std::string(qualified) + " is not implemented yet";
+    PyErr_SetString(PyExc_NotImplementedError, message.c_str());
     return nullptr;
 }
 

@@ -158,7 +158,9 @@ struct Method {
 template <FixedString Class, FixedString Name, bool Instance, FixedString Body, FixedString... Params>
 struct Pending {
     using Text = MethodText<Class, Name, Instance, Body, Params...>;
-    static PyObject* fastcall(PyObject*, PyObject* const*, Py_ssize_t, PyObject*) {
+    static PyObject* fastcall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+        PyObject* slots[Text::kCount + 1] = {};
+        if (!bind_arguments(Text::signature(), args, nargs, kwnames, slots)) return nullptr;
         return raise_not_implemented(Text::qualified.c_str());
     }
     static PyObject* noargs(PyObject*, PyObject*) { return raise_not_implemented(Text::qualified.c_str()); }
