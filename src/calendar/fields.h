@@ -53,4 +53,11 @@ Result<int64_t> days_in_month(const TimeValue& value);
 Result<bool> is_leap_year(const TimeValue& value);
 Result<std::array<int64_t, 7>> to_array(const TimeValue& value);
 
+// Unambiguous names for the method table: these queries share their names
+// with the day-number calendar functions.
+inline Result<int64_t> iso_week_of(const TimeValue& value) { return iso_week(value); }
+inline Result<int64_t> iso_week_year_of(const TimeValue& value) { return iso_week_year(value); }
+inline Result<int64_t> day_of_year_of(const TimeValue& value) { return day_of_year(value); }
+inline Result<int64_t> days_in_month_of(const TimeValue& value) { return days_in_month(value); }
+
 }  // namespace qt

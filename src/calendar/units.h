@@ -27,6 +27,12 @@ bool is_exact_unit(TimeUnit unit);  // millisecond, second, minute, hour
 
 Result<TimeValue> add_units(const TimeValue& value, int64_t amount, TimeUnit unit);
 
+// A local wall-clock reading moved by whole units, as local milliseconds not
+// yet resolved in any zone: calendar units move the date and keep the clock
+// reading (clamping the day for month-based units), exact units move the
+// reading itself. ArithmeticOverflow when the result leaves the calendar.
+Result<int64_t> add_local_units(const LocalDateTime& local, int64_t amount, TimeUnit unit);
+
 // The Python-facing shells: parse the unit text, then add_units.
 Result<TimeValue> add(const TimeValue& value, int64_t amount, std::string_view unit);
 Result<TimeValue> subtract(const TimeValue& value, int64_t amount, std::string_view unit);

@@ -1,0 +1,164 @@
+#include "calendar/fields.h"
+
+#include <array>
+
+#include "calendar/name_table.h"
+
+namespace qt {
+namespace {
+
+constexpr std::string_view kWeekdayNames[] = {"d", "day", "days", "weekday", "week_day", "dayofweek", "day_of_week"};
+constexpr std::string_view kDateNames[] = {"date", "dates", "dayofmonth", "day_of_month"};
+
+constexpr NameGroup<TimeField> kFieldNames[] = {
+    {kMillisecondNames, TimeField::Millisecond}, {kSecondNames, TimeField::Second},
+    {kMinuteNames, TimeField::Minute},           {kHourNames, TimeField::Hour},
+    {kWeekdayNames, TimeField::Day},             {kDateNames, TimeField::Date},
+    {kMonthNames, TimeField::Month},             {kQuarterNames, TimeField::Quarter},
+    {kYearNames, TimeField::Year},
+};
+
+// The local reading of a value with one query applied to it.
+template <class F>
+auto read_local(const TimeValue& value, F&& query) {
+    return map(wall_clock(value), std::forward<F>(query));
+}
+
+// A date of the local year (weeks_in_year and iso_weeks_in_year look at
+// fixed days of December).
+Result<int64_t> december_day(const TimeValue& value, int day_of_december) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    const int64_t year = local->date().year;
+    if (!year_in_range(year)) return overflow();
+    return days_from_civil(year, 12, day_of_december);
+}
+
+}  // namespace
+
+Result<TimeField> parse_field(std::string_view text) {
+    if (const auto field = match_name(text, kFieldNames)) return *field;
+    return fail(TimeError::invalid_field(text));
+}
+
+int64_t read_local_field(const LocalDateTime& local, TimeField field) {
+    switch (field) {
+    case TimeField::Millisecond: return local.millisecond();
+    case TimeField::Second: return local.second();
+    case TimeField::Minute: return local.minute();
+    case TimeField::Hour: return local.hour();
+    case TimeField::Day: return local.weekday();
+    case TimeField::Date: return local.date().day;
+    case TimeField::Month: return local.date().month - 1;
+    case TimeField::Quarter: return (local.date().month - 1) / 3 + 1;
+    case TimeField::Year: return local.date().year;
+    }
+    return 0;
+}
+
+Result<int64_t> read_field(const TimeValue& value, TimeField field) {
+    return read_local(value, [field](const LocalDateTime& local) { return read_local_field(local, field); });
+}
+
+// December of the last supported year has 31 days even though 1 January of
+// the year after it lies outside the calendar: the length of a month inside
+// the range must never depend on a date outside it.
+Result<int64_t> month_length(int64_t year, int64_t month) {
+    if (month < 1 || month > 12 || !year_in_range(year)) return overflow();
+    return days_in_month(year, static_cast<int>(month));
+}
+
+// Weeks start on Sunday and week 1 holds 1 January, so the days before the
+// first Sunday form week 1 however few they are.
+int week_number(int64_t day) {
+    const int64_t jan1 = days_from_civil(civil_from_days(day).year, 1, 1);
+    return static_cast<int>((day - jan1 + weekday_from_days(jan1)) / 7) + 1;
+}
+
+// The ISO week of a date is the week of its Thursday, and so is its year.
+static int64_t thursday_of_iso_week(int64_t day) {
+    const int iso_weekday = (weekday_from_days(day) + 6) % 7 + 1;  // Monday 1 .. Sunday 7
+    return day + (4 - iso_weekday);
+}
+
+int iso_week(int64_t day) { return (day_of_year(thursday_of_iso_week(day)) - 1) / 7 + 1; }
+
+int64_t iso_week_year(int64_t day) { return civil_from_days(thursday_of_iso_week(day)).year; }
+
+Result<int64_t> get(const TimeValue& value, std::string_view field) {
+    const auto parsed = parse_field(field);
+    if (!parsed) return fail(parsed.error());
+    return read_field(value, *parsed);
+}
+
+Result<int64_t> year(const TimeValue& value) { return read_field(value, TimeField::Year); }
+Result<int64_t> month(const TimeValue& value) { return read_field(value, TimeField::Month); }
+Result<int64_t> date(const TimeValue& value) { return read_field(value, TimeField::Date); }
+Result<int64_t> day(const TimeValue& value) { return read_field(value, TimeField::Day); }
+Result<int64_t> hour(const TimeValue& value) { return read_field(value, TimeField::Hour); }
+Result<int64_t> minute(const TimeValue& value) { return read_field(value, TimeField::Minute); }
+Result<int64_t> second(const TimeValue& value) { return read_field(value, TimeField::Second); }
+Result<int64_t> millisecond(const TimeValue& value) { return read_field(value, TimeField::Millisecond); }
+Result<int64_t> quarter(const TimeValue& value) { return read_field(value, TimeField::Quarter); }
+
+Result<int64_t> day_of_year(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) { return int64_t{day_of_year(local.day)}; });
+}
+
+Result<int64_t> iso_weekday(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) { return int64_t{(local.weekday() + 6) % 7 + 1}; });
+}
+
+Result<int64_t> iso_week(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) { return int64_t{iso_week(local.day)}; });
+}
+
+Result<int64_t> iso_week_year(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) { return iso_week_year(local.day); });
+}
+
+Result<int64_t> week_of_year(const TimeValue& value) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    // Weeks are counted from 1 January, which must lie inside the calendar.
+    if (!year_in_range(local->date().year)) return overflow();
+    return week_number(local->day);
+}
+
+Result<int64_t> weeks_in_year(const TimeValue& value) {
+    return map(december_day(value, 31), [](int64_t day) { return int64_t{week_number(day)}; });
+}
+
+Result<int64_t> iso_weeks_in_year(const TimeValue& value) {
+    return map(december_day(value, 28), [](int64_t day) { return int64_t{iso_week(day)}; });
+}
+
+// A year outside the calendar's range has no 29 February to form.
+static bool is_leap_in_range(int64_t year) { return year_in_range(year) && is_leap(year); }
+
+Result<int64_t> days_in_year(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) -> int64_t {
+        return is_leap_in_range(local.date().year) ? 366 : 365;
+    });
+}
+
+Result<bool> is_leap_year(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) { return is_leap_in_range(local.date().year); });
+}
+
+Result<int64_t> days_in_month(const TimeValue& value) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    const CivilDate date = local->date();
+    return month_length(date.year, date.month);
+}
+
+Result<std::array<int64_t, 7>> to_array(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) {
+        const CivilDate date = local.date();
+        return std::array<int64_t, 7>{date.year,     date.month - 1,  date.day,           local.hour(),
+                                      local.minute(), local.second(), local.millisecond()};
+    });
+}
+
+}  // namespace qt

@@ -1,0 +1,77 @@
+#include "calendar/start_end.h"
+
+namespace qt {
+namespace {
+
+// The local reading truncated to the start of its unit-long period, as local
+// milliseconds not yet resolved in the zone.
+Result<int64_t> truncate_local(const LocalDateTime& local, TimeUnit unit) {
+    const CivilDate date = local.date();
+    switch (unit) {
+    case TimeUnit::Millisecond: return local.local_ms();
+    case TimeUnit::Second: return local_ms_from_parts(local.day, local.ms_of_day / 1000 * 1000);
+    case TimeUnit::Minute: return local_ms_from_parts(local.day, local.ms_of_day / 60'000 * 60'000);
+    case TimeUnit::Hour: return local_ms_from_parts(local.day, local.ms_of_day / 3'600'000 * 3'600'000);
+    case TimeUnit::Day: return local_ms_from_parts(local.day, 0);
+    case TimeUnit::Week: return local_ms_from_parts(local.day - local.weekday(), 0);
+    case TimeUnit::Month: return local_ms_from_parts(days_from_civil(date.year, date.month, 1), 0);
+    case TimeUnit::Quarter:
+        return local_ms_from_parts(days_from_civil(date.year, (date.month - 1) / 3 * 3 + 1, 1), 0);
+    case TimeUnit::Year: return local_ms_from_parts(days_from_civil(date.year, 1, 1), 0);
+    }
+    return overflow();
+}
+
+}  // namespace
+
+// Every unit above the millisecond goes through the local clock and back, so
+// that a start in a repeated hour follows the zone's overlap rule.
+Result<TimeValue> start_of_unit(const TimeValue& value, TimeUnit unit) {
+    if (unit == TimeUnit::Millisecond) return value;
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    const auto start = truncate_local(*local, unit);
+    if (!start) return fail(start.error());
+    return value_from_local(value.zone, *start);
+}
+
+namespace {
+
+// The start of the period after the value's. Exact units step from the
+// resolved start, so an hour always spans 3'600'000 ms. Calendar units step
+// from the unresolved local start: when a skipped midnight moved today's
+// start to 01:00, the next period still begins at tomorrow's midnight, not
+// at tomorrow's 01:00.
+Result<TimeValue> next_period_start(const TimeValue& value, TimeUnit unit) {
+    const auto start = start_of_unit(value, unit);
+    if (!start) return start;
+    if (is_exact_unit(unit)) return add_units(*start, 1, unit);
+    // Both succeeded inside start_of_unit.
+    const auto local_start = truncate_local(*wall_clock(value), unit);
+    const auto next = add_local_units(split_local_ms(*local_start), 1, unit);
+    if (!next) return fail(next.error());
+    return value_from_local(value.zone, *next);
+}
+
+}  // namespace
+
+Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
+    if (unit == TimeUnit::Millisecond) return value;
+    const auto next = next_period_start(value, unit);
+    if (!next) return next;
+    return add_units(*next, -1, TimeUnit::Millisecond);
+}
+
+Result<TimeValue> start_of(const TimeValue& value, std::string_view unit) {
+    const auto parsed = parse_unit(unit);
+    if (!parsed) return fail(parsed.error());
+    return start_of_unit(value, *parsed);
+}
+
+Result<TimeValue> end_of(const TimeValue& value, std::string_view unit) {
+    const auto parsed = parse_unit(unit);
+    if (!parsed) return fail(parsed.error());
+    return end_of_unit(value, *parsed);
+}
+
+}  // namespace qt

@@ -1,0 +1,122 @@
+#include "calendar/units.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "calendar/fields.h"
+#include "calendar/name_table.h"
+
+namespace qt {
+namespace {
+
+constexpr std::string_view kDayNames[] = {"d", "day", "days"};
+constexpr std::string_view kWeekNames[] = {"w", "week", "weeks"};
+
+constexpr NameGroup<TimeUnit> kUnitNames[] = {
+    {kMillisecondNames, TimeUnit::Millisecond}, {kSecondNames, TimeUnit::Second},
+    {kMinuteNames, TimeUnit::Minute},           {kHourNames, TimeUnit::Hour},
+    {kDayNames, TimeUnit::Day},                 {kWeekNames, TimeUnit::Week},
+    {kMonthNames, TimeUnit::Month},             {kQuarterNames, TimeUnit::Quarter},
+    {kYearNames, TimeUnit::Year},
+};
+
+// Indexed by TimeUnit.
+constexpr std::array<int64_t, 9> kUnitLengthMs = {
+    1, 1'000, 60'000, 3'600'000, 86'400'000, 604'800'000, 2'629'746'000, 7'889'238'000, 31'556'952'000,
+};
+
+// No day count larger than the calendar's span can land inside it; capping
+// here keeps the millisecond arithmetic below far from 64-bit overflow.
+constexpr int64_t kSpanDays = kMaxDay - kMinDay + 1;
+
+Result<TimeValue> add_exact(const TimeValue& value, int64_t amount, TimeUnit unit) {
+    if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
+    int64_t shift = 0;
+    int64_t sum = 0;
+    if (__builtin_mul_overflow(amount, unit_length_ms(unit), &shift) ||
+        __builtin_add_overflow(value.utc_ms, shift, &sum) || !ms_in_range(sum))
+        return overflow();
+    return TimeValue{sum, value.zone};
+}
+
+Result<int64_t> add_local_days(const LocalDateTime& local, int64_t days) {
+    if (days > kSpanDays || days < -kSpanDays) return overflow();
+    return local_ms_from_parts(local.day + days, local.ms_of_day);
+}
+
+// Month arithmetic runs on a signed 32-bit month index (year * 12 + month - 1)
+// and clamps the day of the month to the length of the month it lands in.
+Result<int64_t> add_local_months(const LocalDateTime& local, int64_t months) {
+    if (months < std::numeric_limits<int32_t>::min() || months > std::numeric_limits<int32_t>::max())
+        return overflow();
+    const CivilDate date = local.date();
+    const auto index = static_cast<int32_t>(date.year * 12 + (date.month - 1));
+    int32_t moved = 0;
+    if (__builtin_add_overflow(index, static_cast<int32_t>(months), &moved)) return overflow();
+    const int64_t year = floor_div(moved, 12);
+    const int64_t month = moved - year * 12 + 1;
+    const auto length = month_length(year, month);
+    if (!length) return fail(length.error());
+    const int64_t day = std::min<int64_t>(date.day, *length);
+    return local_ms_from_parts(days_from_civil(year, static_cast<int>(month), static_cast<int>(day)), local.ms_of_day);
+}
+
+}  // namespace
+
+Result<TimeUnit> parse_unit(std::string_view text) {
+    if (const auto unit = match_name(text, kUnitNames)) return *unit;
+    return fail(TimeError::invalid_unit(text));
+}
+
+int64_t unit_length_ms(TimeUnit unit) { return kUnitLengthMs[static_cast<size_t>(unit)]; }
+
+bool is_exact_unit(TimeUnit unit) { return unit <= TimeUnit::Hour; }
+
+Result<int64_t> add_local_units(const LocalDateTime& local, int64_t amount, TimeUnit unit) {
+    int64_t count = 0;
+    switch (unit) {
+    case TimeUnit::Day: return add_local_days(local, amount);
+    case TimeUnit::Week:
+        if (__builtin_mul_overflow(amount, 7, &count)) return overflow();
+        return add_local_days(local, count);
+    case TimeUnit::Month: return add_local_months(local, amount);
+    case TimeUnit::Quarter:
+        if (__builtin_mul_overflow(amount, 3, &count)) return overflow();
+        return add_local_months(local, count);
+    case TimeUnit::Year:
+        if (__builtin_mul_overflow(amount, 12, &count)) return overflow();
+        return add_local_months(local, count);
+    default:
+        if (__builtin_mul_overflow(amount, unit_length_ms(unit), &count) ||
+            __builtin_add_overflow(count, int64_t{local.ms_of_day}, &count))
+            return overflow();
+        return local_ms_from_parts(local.day, count);
+    }
+}
+
+Result<TimeValue> add_units(const TimeValue& value, int64_t amount, TimeUnit unit) {
+    // Adding nothing validates nothing, not even the stored instant.
+    if (amount == 0) return value;
+    if (is_exact_unit(unit)) return add_exact(value, amount, unit);
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    const auto moved = add_local_units(*local, amount, unit);
+    if (!moved) return fail(moved.error());
+    return value_from_local(value.zone, *moved);
+}
+
+Result<TimeValue> add(const TimeValue& value, int64_t amount, std::string_view unit) {
+    const auto parsed = parse_unit(unit);
+    if (!parsed) return fail(parsed.error());
+    return add_units(value, amount, *parsed);
+}
+
+Result<TimeValue> subtract(const TimeValue& value, int64_t amount, std::string_view unit) {
+    const auto parsed = parse_unit(unit);
+    if (!parsed) return fail(parsed.error());
+    if (amount == std::numeric_limits<int64_t>::min()) return overflow();
+    return add_units(value, -amount, *parsed);
+}
+
+}  // namespace qt
