@@ -21,6 +21,9 @@ struct LocalePack {
     std::string_view am, pm;
 };
 
+// The five packs, in the order supported_locales lists them: en, fr, es, de, pt.
+extern const std::array<LocalePack, 5> kLocalePacks;
+
 // None -> "en"; trimmed, lower-cased, cut at the first "-"; InvalidLocale
 // carries the trimmed text in the caller's case.
 Result<const LocalePack*> resolve_locale(std::optional<std::string_view> locale);

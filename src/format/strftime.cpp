@@ -1,0 +1,262 @@
+// Expansion of conversion strings: the strftime language with English words.
+#include <cstdlib>
+
+#include "format/locale.h"
+#include "format/pattern.h"
+
+namespace qt {
+
+namespace {
+
+constexpr Conversion number(Spec spec, int width, Pad pad = Pad::Zero) { return {spec, pad, width, 0, {}}; }
+constexpr Conversion word(Spec spec) { return {spec, Pad::None, 0, 0, {}}; }
+constexpr Conversion text(Spec spec, std::string_view t) { return {spec, Pad::None, 0, 0, t}; }
+constexpr bool is_number(Spec spec) { return spec <= Spec::Timestamp; }
+
+// The fraction forms after "%": ".f", ".3f", ".6f", ".9f", "3f", "6f", "9f".
+std::optional<Conversion> read_fraction(std::string_view s, size_t& at) {
+    const bool dot = s[at] == '.';
+    if (dot) ++at;
+    if (dot && at < s.size() && s[at] == 'f') {
+        ++at;
+        return Conversion{Spec::FractionAuto, Pad::None, 3, 0, {}};
+    }
+    if (at + 1 >= s.size() || s[at + 1] != 'f') return std::nullopt;
+    const char digits = s[at];
+    if (digits != '3' && digits != '6' && digits != '9') return std::nullopt;
+    at += 2;
+    return Conversion{dot ? Spec::FractionDot : Spec::FractionDigits, Pad::None, digits - '0', 0, {}};
+}
+
+// The offset forms after "%": ":z", "::z", ":::z".
+std::optional<Conversion> read_colon_offset(std::string_view s, size_t& at) {
+    size_t colons = 0;
+    while (at < s.size() && s[at] == ':' && colons < 3) ++at, ++colons;
+    if (at >= s.size() || s[at] != 'z') return std::nullopt;
+    ++at;
+    constexpr Spec kByColons[] = {Spec::Offset, Spec::OffsetColon, Spec::OffsetSeconds, Spec::OffsetHours};
+    return word(kByColons[colons]);
+}
+
+// The specifier at `s[at]`; moves `at` past it.
+std::optional<Conversion> read_specifier(std::string_view s, size_t& at) {
+    const char letter = s[at];
+    if (letter == '.' || letter == '3' || letter == '6' || letter == '9') return read_fraction(s, at);
+    if (letter == ':') return read_colon_offset(s, at);
+    ++at;
+    switch (letter) {
+    case 'Y': return number(Spec::Year, 4);
+    case 'C': return number(Spec::YearDiv100, 2);
+    case 'y': return number(Spec::YearMod100, 2);
+    case 'G': return number(Spec::IsoYear, 4);
+    case 'g': return number(Spec::IsoYearMod100, 2);
+    case 'm': return number(Spec::Month, 2);
+    case 'd': return number(Spec::Day, 2);
+    case 'e': return number(Spec::Day, 2, Pad::Space);
+    case 'U': return number(Spec::WeekFromSunday, 2);
+    case 'W': return number(Spec::WeekFromMonday, 2);
+    case 'V': return number(Spec::IsoWeek, 2);
+    case 'w': return number(Spec::WeekdayFromSunday, 1);
+    case 'u': return number(Spec::WeekdayFromMonday, 1);
+    case 'j': return number(Spec::DayOfYear, 3);
+    case 'H': return number(Spec::Hour, 2);
+    case 'k': return number(Spec::Hour, 2, Pad::Space);
+    case 'I': return number(Spec::Hour12, 2);
+    case 'l': return number(Spec::Hour12, 2, Pad::Space);
+    case 'M': return number(Spec::Minute, 2);
+    case 'S': return number(Spec::Second, 2);
+    case 'f': return number(Spec::Nanosecond, 9);
+    case 's': return number(Spec::Timestamp, 1);
+    case 'B': return word(Spec::MonthName);
+    case 'b':
+    case 'h': return word(Spec::MonthAbbrev);
+    case 'A': return word(Spec::WeekdayName);
+    case 'a': return word(Spec::WeekdayAbbrev);
+    case 'p': return word(Spec::UpperAmPm);
+    case 'P': return word(Spec::LowerAmPm);
+    case 'z': return word(Spec::Offset);
+    case 'Z': return word(Spec::OffsetColon);  // a value knows its offset, not an abbreviation
+    case '%': return text(Spec::Literal, "%");
+    case 't': return text(Spec::Literal, "\t");
+    case 'n': return text(Spec::Literal, "\n");
+    case 'D':
+    case 'x': return text(Spec::Composite, "%m/%d/%y");
+    case 'F': return text(Spec::Composite, "%Y-%m-%d");
+    case 'v': return text(Spec::Composite, "%e-%b-%Y");
+    case 'R': return text(Spec::Composite, "%H:%M");
+    case 'T':
+    case 'X': return text(Spec::Composite, "%H:%M:%S");
+    case 'r': return text(Spec::Composite, "%I:%M:%S %p");
+    case 'c': return text(Spec::Composite, "%a %b %e %H:%M:%S %Y");
+    case '+': return text(Spec::Composite, "%Y-%m-%dT%H:%M:%S%.f%:z");
+    default: return std::nullopt;
+    }
+}
+
+void append_signed(std::string& out, int64_t value, int width, Pad pad, bool plus) {
+    char digits[24];
+    int n = 0;
+    // Negate digit by digit so that the most negative value needs no special case.
+    int64_t rest = value;
+    do {
+        digits[n++] = static_cast<char>('0' + std::abs(rest % 10));
+        rest /= 10;
+    } while (rest != 0);
+    const char sign = value < 0 ? '-' : (plus ? '+' : '\0');
+    const int fill = pad == Pad::None ? 0 : width - n - (sign ? 1 : 0);
+    if (pad == Pad::Space) out.append(fill > 0 ? fill : 0, ' ');
+    if (sign) out += sign;
+    if (pad == Pad::Zero) out.append(fill > 0 ? fill : 0, '0');
+    while (n > 0) out += digits[--n];
+}
+
+struct IsoWeekDate {
+    int64_t year;
+    int week;  // [1, 53]
+};
+
+// The ISO week belongs to the year holding its Thursday.
+IsoWeekDate iso_week_date(int64_t day) {
+    const int from_monday = (weekday_from_days(day) + 6) % 7;  // [0, 6]
+    const int64_t thursday = day - from_monday + 3;
+    const int64_t year = civil_from_days(thursday).year;
+    return {year, static_cast<int>((thursday - days_from_civil(year, 1, 1)) / 7 + 1)};
+}
+
+int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& date) {
+    const int ordinal = day_of_year(local.day);
+    const int weekday = local.weekday();
+    switch (spec) {
+    case Spec::Year: return date.year;
+    case Spec::YearDiv100: return floor_div(date.year, 100);
+    case Spec::YearMod100: return floor_mod(date.year, 100);
+    case Spec::IsoYear: return iso_week_date(local.day).year;
+    case Spec::IsoYearMod100: return floor_mod(iso_week_date(local.day).year, 100);
+    case Spec::Month: return date.month;
+    case Spec::Day: return date.day;
+    case Spec::WeekFromSunday: return (ordinal - weekday + 6) / 7;
+    case Spec::WeekFromMonday: return (ordinal - (weekday + 6) % 7 + 6) / 7;
+    case Spec::IsoWeek: return iso_week_date(local.day).week;
+    case Spec::WeekdayFromSunday: return weekday;
+    case Spec::WeekdayFromMonday: return weekday == 0 ? 7 : weekday;
+    case Spec::DayOfYear: return ordinal;
+    case Spec::Hour: return local.hour();
+    case Spec::Hour12: return local.hour() % 12 == 0 ? 12 : local.hour() % 12;
+    case Spec::Minute: return local.minute();
+    case Spec::Second: return local.second();
+    case Spec::Nanosecond: return int64_t{local.millisecond()} * 1'000'000;
+    case Spec::Timestamp: return floor_div(local.local_ms() - int64_t{local.offset} * 1000, 1000);
+    default: return 0;
+    }
+}
+
+// Sign, hours and minutes; seconds of an old local mean time round to the
+// nearest minute, as the ISO text does.
+void append_offset(std::string& out, Spec spec, int32_t offset) {
+    out += offset < 0 ? '-' : '+';
+    const int32_t magnitude = std::abs(offset);
+    if (spec == Spec::OffsetHours) return append_padded(out, magnitude / 3600, 2);
+    if (spec == Spec::OffsetSeconds) {
+        append_padded(out, magnitude / 3600, 2);
+        out += ':';
+        append_padded(out, magnitude / 60 % 60, 2);
+        out += ':';
+        return append_padded(out, magnitude % 60, 2);
+    }
+    const int32_t minutes = (magnitude + 30) / 60;
+    append_padded(out, minutes / 60, 2);
+    if (spec == Spec::OffsetColon) out += ':';
+    append_padded(out, minutes % 60, 2);
+}
+
+void append_fraction(std::string& out, const Conversion& c, int millisecond) {
+    if (c.spec == Spec::FractionAuto && millisecond == 0) return;
+    if (c.spec != Spec::FractionDigits) out += '.';
+    int64_t scaled = millisecond;
+    for (int digits = 3; digits < c.width; ++digits) scaled *= 10;
+    append_padded(out, scaled, c.width);
+}
+
+void append_conversion(std::string& out, const Conversion& c, const LocalDateTime& local, const CivilDate& date) {
+    const LocalePack& english = kLocalePacks[0];
+    switch (c.spec) {
+    case Spec::MonthName: out += english.months[date.month - 1]; return;
+    case Spec::MonthAbbrev: out += english.months_short[date.month - 1]; return;
+    case Spec::WeekdayName: out += english.weekdays[local.weekday()]; return;
+    case Spec::WeekdayAbbrev: out += english.weekdays_short[local.weekday()]; return;
+    case Spec::UpperAmPm: out += local.hour() < 12 ? "AM" : "PM"; return;
+    case Spec::LowerAmPm: out += local.hour() < 12 ? "am" : "pm"; return;
+    case Spec::FractionAuto:
+    case Spec::FractionDot:
+    case Spec::FractionDigits: return append_fraction(out, c, local.millisecond());
+    case Spec::Offset:
+    case Spec::OffsetColon:
+    case Spec::OffsetSeconds:
+    case Spec::OffsetHours: return append_offset(out, c.spec, local.offset);
+    case Spec::Literal: out += c.text; return;
+    case Spec::Composite: expand_conversions(c.text, local, out); return;
+    default: break;
+    }
+    const int64_t value = number_value(c.spec, local, date);
+    // ISO 8601 wants an explicit sign on years of more or fewer than four digits.
+    const bool signed_year = (c.spec == Spec::Year || c.spec == Spec::IsoYear) && (value < 0 || value > 9999);
+    append_signed(out, value, signed_year ? c.width + 1 : c.width, c.pad, signed_year);
+}
+
+}  // namespace
+
+std::optional<Conversion> read_conversion(std::string_view conversions, size_t pos) {
+    size_t at = pos + 1;
+    std::optional<Pad> pad;
+    if (at < conversions.size()) {
+        const char c = conversions[at];
+        if (c == '-') pad = Pad::None;
+        else if (c == '_') pad = Pad::Space;
+        else if (c == '0') pad = Pad::Zero;
+        if (pad) ++at;
+    }
+    if (at >= conversions.size()) return std::nullopt;
+    std::optional<Conversion> conversion = read_specifier(conversions, at);
+    if (!conversion) return std::nullopt;
+    if (pad) {
+        if (!is_number(conversion->spec)) return std::nullopt;
+        conversion->pad = *pad;
+    }
+    conversion->length = at - pos;
+    return conversion;
+}
+
+void append_number(std::string& out, int64_t value, int width, Pad pad) {
+    append_signed(out, value, width, pad, false);
+}
+
+bool expand_conversions(std::string_view conversions, const LocalDateTime& local, std::string& out) {
+    const CivilDate date = local.date();
+    size_t pos = 0;
+    while (pos < conversions.size()) {
+        const size_t percent = conversions.find('%', pos);
+        if (percent == std::string_view::npos) {
+            out.append(conversions.substr(pos));
+            break;
+        }
+        out.append(conversions.substr(pos, percent - pos));
+        const auto conversion = read_conversion(conversions, percent);
+        if (!conversion) return false;
+        append_conversion(out, *conversion, local, date);
+        pos = percent + conversion->length;
+    }
+    return true;
+}
+
+Result<std::string> format(const TimeValue& value, std::string_view pattern) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    std::string out;
+    // Words outgrow their tokens ("dddd" -> "Wednesday") by little more than twice.
+    out.reserve(pattern.size() * 2 + 16);
+    if (!expand_conversions(convert_pattern(pattern), *local, out))
+        return fail(TimeError::invalid_format_pattern(pattern));
+    return out;
+}
+
+}  // namespace qt
