@@ -1,0 +1,118 @@
+#include "calendar/compare.h"
+
+#include <functional>
+
+#include "calendar/start_end.h"
+#include "time/clock.h"
+
+namespace qt {
+namespace {
+
+// Milliseconds of the start of the unit holding the value, in its own zone.
+Result<int64_t> floor_ms(const TimeValue& v, TimeUnit unit) {
+    return map(start_of_unit(v, unit), [](const TimeValue& start) { return start.utc_ms; });
+}
+
+template <class Relation>
+Result<bool> compare_floors(const TimeValue& v, const TimeValue& other, std::string_view unit_text,
+                            Relation relation) {
+    const auto unit = parse_unit(unit_text);
+    if (!unit) return fail(unit.error());
+    const auto a = floor_ms(v, *unit);
+    if (!a) return fail(a.error());
+    const auto b = floor_ms(other, *unit);
+    if (!b) return fail(b.error());
+    return relation(*a, *b);
+}
+
+// The three instants is_between compares: self, start, end, floored in that
+// order when a unit is given.
+struct Span {
+    int64_t value, start, end;
+};
+
+Result<Span> between_points(const TimeValue& v, const TimeValue& start, const TimeValue& end,
+                            std::optional<std::string_view> unit_text) {
+    if (!unit_text) return Span{v.utc_ms, start.utc_ms, end.utc_ms};
+    const auto unit = parse_unit(*unit_text);
+    if (!unit) return fail(unit.error());
+    const TimeValue* sides[] = {&v, &start, &end};
+    int64_t floors[3];
+    for (int i = 0; i < 3; ++i) {
+        const auto floored = floor_ms(*sides[i], *unit);
+        if (!floored) return fail(floored.error());
+        floors[i] = *floored;
+    }
+    return Span{floors[0], floors[1], floors[2]};
+}
+
+Result<bool> is_local_date_offset(const TimeValue& v, int64_t day_offset) {
+    const auto now = wall_clock(current_utc_ms(), v.zone);
+    if (!now) return fail(now.error());
+    const int64_t target = now->day + day_offset;
+    if (!day_in_range(target)) return overflow();
+    return map(wall_clock(v), [target](const LocalDateTime& local) { return local.day == target; });
+}
+
+}  // namespace
+
+Result<bool> is_before_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+    return compare_floors(v, other, unit, std::less<>{});
+}
+Result<bool> is_after_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+    return compare_floors(v, other, unit, std::greater<>{});
+}
+Result<bool> is_same_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+    return compare_floors(v, other, unit, std::equal_to<>{});
+}
+Result<bool> is_same_or_before_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+    return compare_floors(v, other, unit, std::less_equal<>{});
+}
+Result<bool> is_same_or_after_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+    return compare_floors(v, other, unit, std::greater_equal<>{});
+}
+
+Result<Inclusivity> parse_inclusivity(std::optional<std::string_view> text) {
+    if (!text) return Inclusivity{false, false};
+    // Every valid form is two ASCII brackets, so comparing bytes gives the
+    // same answer as comparing Unicode characters: a two-byte text that is
+    // one non-ASCII character fails either way.
+    const std::string_view t = *text;
+    if (t.size() != 2 || (t[0] != '(' && t[0] != '[') || (t[1] != ')' && t[1] != ']'))
+        return fail(TimeError::invalid_inclusivity(t));
+    return Inclusivity{t[0] == '[', t[1] == ']'};
+}
+
+Result<bool> is_between(const TimeValue& v, const TimeValue& start, const TimeValue& end,
+                        std::optional<std::string_view> unit, std::optional<std::string_view> inclusivity) {
+    const auto points = between_points(v, start, end, unit);
+    if (!points) return fail(points.error());
+    const auto brackets = parse_inclusivity(inclusivity);
+    if (!brackets) return fail(brackets.error());
+    const Span& p = *points;
+    const bool after_start = brackets->start_inclusive ? p.value >= p.start : p.value > p.start;
+    const bool before_end = brackets->end_inclusive ? p.value <= p.end : p.value < p.end;
+    return after_start && before_end;
+}
+
+TimeValue min_time(const TimeValue& first, const TimeValue& second) {
+    return first.utc_ms > second.utc_ms ? second : first;
+}
+
+TimeValue max_time(const TimeValue& first, const TimeValue& second) {
+    return first.utc_ms < second.utc_ms ? second : first;
+}
+
+TimeValue clamp(const TimeValue& v, const TimeValue& start, const TimeValue& end) {
+    const TimeValue lower = min_time(start, end);
+    const TimeValue upper = max_time(start, end);
+    if (v.utc_ms < lower.utc_ms) return lower;
+    if (v.utc_ms > upper.utc_ms) return upper;
+    return v;
+}
+
+Result<bool> is_today(const TimeValue& v) { return is_local_date_offset(v, 0); }
+Result<bool> is_yesterday(const TimeValue& v) { return is_local_date_offset(v, -1); }
+Result<bool> is_tomorrow(const TimeValue& v) { return is_local_date_offset(v, 1); }
+
+}  // namespace qt

@@ -1,0 +1,22 @@
+#include "calendar/diff.h"
+
+#include <cmath>
+#include <limits>
+
+namespace qt {
+
+double diff_in(const TimeValue& value, const TimeValue& other, TimeUnit unit, bool as_float) {
+    int64_t d;
+    if (__builtin_sub_overflow(value.utc_ms, other.utc_ms, &d))
+        d = value.utc_ms > other.utc_ms ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
+    const double x = static_cast<double>(d);
+    const double q = unit == TimeUnit::Millisecond ? x : x / static_cast<double>(unit_length_ms(unit));
+    return as_float ? q : std::trunc(q);
+}
+
+Result<double> diff(const TimeValue& value, const TimeValue& other, std::string_view unit,
+                    std::optional<bool> as_float) {
+    return map(parse_unit(unit), [&](TimeUnit u) { return diff_in(value, other, u, as_float.value_or(false)); });
+}
+
+}  // namespace qt

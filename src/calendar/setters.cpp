@@ -1,0 +1,134 @@
+#include "calendar/setters.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace qt {
+namespace {
+
+bool fits_int32(int64_t v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
+
+// Length of one step of a shifting field; 0 for the rebuilding fields.
+int64_t step_ms(TimeField field) {
+    switch (field) {
+    case TimeField::Millisecond: return 1;
+    case TimeField::Second: return 1000;
+    case TimeField::Minute: return 60'000;
+    case TimeField::Hour: return 3'600'000;
+    case TimeField::Day:
+    case TimeField::Date: return kMsPerDay;
+    default: return 0;
+    }
+}
+
+// The local reading moved by (n - current) steps. A distance too large to
+// hold is refused like a date past the range: no such move can land in it.
+Result<int64_t> shifted(const LocalDateTime& local, int64_t n, int64_t current, int64_t step) {
+    int64_t steps, span, moved;
+    if (__builtin_sub_overflow(n, current, &steps) || __builtin_mul_overflow(steps, step, &span) ||
+        __builtin_add_overflow(local.local_ms(), span, &moved) || !day_in_range(floor_div(moved, kMsPerDay)))
+        return overflow();
+    return moved;
+}
+
+// The old day of the month, clamped to (year, month), at the old clock reading.
+Result<int64_t> rebuilt(const LocalDateTime& local, int64_t year, int64_t month) {
+    const auto length = month_length(year, month);
+    if (!length) return fail(length.error());
+    const int64_t date = days_from_civil(year, static_cast<int>(month),
+                                         static_cast<int>(std::min<int64_t>(local.date().day, *length)));
+    if (!day_in_range(date)) return overflow();
+    return date * kMsPerDay + local.ms_of_day;
+}
+
+// Month m (0-based, any int32) counted from January of the local year; the
+// month index is kept in 32 bits, as month arithmetic does everywhere.
+Result<int64_t> rebuilt_in_month(const LocalDateTime& local, int32_t m) {
+    int32_t index;
+    if (__builtin_add_overflow(static_cast<int32_t>(local.date().year * 12), m, &index)) return overflow();
+    const int64_t year = floor_div(index, 12);
+    return rebuilt(local, year, index - year * 12 + 1);
+}
+
+// 0-based month of quarter n at the same place inside its quarter as now.
+Result<int64_t> rebuilt_in_quarter(const LocalDateTime& local, int32_t n) {
+    const int32_t place = (local.date().month - 1) % 3;
+    int32_t m;
+    if (__builtin_sub_overflow(n, 1, &m) || __builtin_mul_overflow(m, 3, &m) ||
+        __builtin_add_overflow(m, place, &m))
+        return overflow();
+    return rebuilt_in_month(local, m);
+}
+
+Result<int64_t> new_local_ms(const LocalDateTime& local, TimeField field, int64_t n) {
+    const bool rebuilds = field == TimeField::Month || field == TimeField::Quarter || field == TimeField::Year;
+    if (!rebuilds) return shifted(local, n, read_local_field(local, field), step_ms(field));
+    if (!fits_int32(n)) return overflow();
+    const auto n32 = static_cast<int32_t>(n);
+    if (field == TimeField::Month) return rebuilt_in_month(local, n32);
+    if (field == TimeField::Quarter) return rebuilt_in_quarter(local, n32);
+    return rebuilt(local, n, local.date().month);
+}
+
+// Moves the local reading by whole steps of `step_seconds` from the current
+// reading to n.
+template <class Reading>
+Result<TimeValue> step_to(const TimeValue& value, int64_t n, Reading reading, int64_t step_seconds) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    int64_t steps, seconds;
+    if (__builtin_sub_overflow(n, int64_t{reading(local->day)}, &steps) ||
+        __builtin_mul_overflow(steps, step_seconds, &seconds))
+        return overflow();
+    return wall_clock_shift(value, seconds);
+}
+
+constexpr int64_t kDaySeconds = 86'400;
+constexpr int64_t kWeekSeconds = 7 * kDaySeconds;
+
+}  // namespace
+
+Result<TimeValue> set_field(const TimeValue& value, TimeField field, int64_t n) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    const auto moved = new_local_ms(*local, field, n);
+    if (!moved) return fail(moved.error());
+    return value_from_local(value.zone, *moved);
+}
+
+Result<TimeValue> set(const TimeValue& value, std::string_view field, int64_t n) {
+    const auto parsed = parse_field(field);
+    if (!parsed) return fail(parsed.error());
+    return set_field(value, *parsed, n);
+}
+
+Result<TimeValue> set_millisecond(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Millisecond, n); }
+Result<TimeValue> set_second(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Second, n); }
+Result<TimeValue> set_minute(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Minute, n); }
+Result<TimeValue> set_hour(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Hour, n); }
+Result<TimeValue> set_day(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Day, n); }
+Result<TimeValue> set_date(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Date, n); }
+Result<TimeValue> set_month(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Month, n); }
+Result<TimeValue> set_quarter(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Quarter, n); }
+Result<TimeValue> set_year(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Year, n); }
+
+Result<TimeValue> set_iso_weekday(const TimeValue& v, int64_t n) {
+    return step_to(v, n, [](int64_t day) { return weekday_from_days(day) == 0 ? 7 : weekday_from_days(day); },
+                   kDaySeconds);
+}
+
+Result<TimeValue> set_day_of_year(const TimeValue& v, int64_t n) {
+    return step_to(v, n, [](int64_t day) { return day_of_year(day); }, kDaySeconds);
+}
+
+Result<TimeValue> set_iso_week(const TimeValue& v, int64_t n) {
+    return step_to(v, n, [](int64_t day) { return iso_week(day); }, kWeekSeconds);
+}
+
+Result<TimeValue> set_week(const TimeValue& v, int64_t n) {
+    return step_to(v, n, [](int64_t day) { return week_number(day); }, kWeekSeconds);
+}
+
+}  // namespace qt
