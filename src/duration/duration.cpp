@@ -1,0 +1,84 @@
+#include "duration/duration.h"
+
+#include <cmath>
+#include <limits>
+
+#include "text/relative.h"
+
+namespace qt {
+namespace {
+
+constexpr int64_t kMinCount = std::numeric_limits<int64_t>::min();
+constexpr int64_t kMaxCount = std::numeric_limits<int64_t>::max();
+constexpr double kTwoTo63 = 9'223'372'036'854'775'808.0;
+
+// Month, quarter and year have no exact length, so the amount is scaled in
+// double precision and rounded (std::round takes halves away from zero).
+Result<int64_t> scale_mean_length(int64_t value, int64_t length_ms) {
+    const double product = static_cast<double>(value) * static_cast<double>(length_ms);
+    if (!std::isfinite(product) || std::fabs(product) > kTwoTo63) return overflow();
+    const double rounded = std::round(product);
+    // +2^63 itself is one past the largest count; it saturates.
+    if (rounded >= kTwoTo63) return kMaxCount;
+    return static_cast<int64_t>(rounded);
+}
+
+Result<int64_t> negated(int64_t count) {
+    if (count == kMinCount) return overflow();
+    return -count;
+}
+
+}  // namespace
+
+Result<DurationValue> duration_in(int64_t value, TimeUnit unit) {
+    const int64_t length = unit_length_ms(unit);
+    if (unit == TimeUnit::Month || unit == TimeUnit::Quarter || unit == TimeUnit::Year)
+        return map(scale_mean_length(value, length), [](int64_t ms) { return DurationValue{ms}; });
+    int64_t ms;
+    if (__builtin_mul_overflow(value, length, &ms)) return overflow();
+    return DurationValue{ms};
+}
+
+Result<DurationValue> make_duration(int64_t value, std::optional<std::string_view> unit) {
+    if (!unit) return DurationValue{value};
+    const auto parsed = parse_unit(*unit);
+    if (!parsed) return fail(parsed.error());
+    return duration_in(value, *parsed);
+}
+
+Result<DurationValue> add_durations(const DurationValue& d, const DurationValue& other) {
+    int64_t sum;
+    if (__builtin_add_overflow(d.ms, other.ms, &sum)) return overflow();
+    return DurationValue{sum};
+}
+
+Result<DurationValue> subtract_durations(const DurationValue& d, const DurationValue& other) {
+    int64_t difference;
+    if (__builtin_sub_overflow(d.ms, other.ms, &difference)) return overflow();
+    return DurationValue{difference};
+}
+
+Result<DurationValue> negate_duration(const DurationValue& d) {
+    return map(negated(d.ms), [](int64_t ms) { return DurationValue{ms}; });
+}
+
+Result<DurationValue> abs_duration(const DurationValue& d) {
+    if (d.ms >= 0) return d;
+    return negate_duration(d);
+}
+
+std::string humanize(const DurationValue& d, std::optional<bool> with_suffix) {
+    return relative_text(d.ms, !with_suffix.value_or(false));
+}
+
+Result<TimeValue> add_duration(const TimeValue& value, const DurationValue& d) {
+    return add_units(value, d.ms, TimeUnit::Millisecond);
+}
+
+Result<TimeValue> subtract_duration(const TimeValue& value, const DurationValue& d) {
+    const auto count = negated(d.ms);
+    if (!count) return fail(count.error());
+    return add_units(value, *count, TimeUnit::Millisecond);
+}
+
+}  // namespace qt
