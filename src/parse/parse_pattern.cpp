@@ -1,0 +1,436 @@
+#include "parse/parse_pattern.h"
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+#include "calendar/fields.h"
+#include "format/locale.h"
+#include "format/pattern.h"
+#include "time/text_util.h"
+
+namespace qt {
+namespace {
+
+using Slot = std::optional<int64_t>;
+
+// Everything one pass over the text has read. Each conversion stores into
+// a slot; a slot that already holds another value fails the pass.
+struct Fields {
+    Slot year;                 // %Y, signed
+    Slot century;              // %C, year / 100
+    Slot year_of_century;      // %y, [0, 99]
+    Slot month;                // [1, 12]
+    Slot day;                  // [1, 31]
+    Slot ordinal;              // %j, [1, 366]
+    Slot week_from_sunday;     // %U, [0, 53]: week 1 starts on the first Sunday
+    Slot week_from_monday;     // %W, [0, 53]: week 1 starts on the first Monday
+    Slot iso_year;             // %G, signed
+    Slot iso_year_of_century;  // %g, [0, 99]
+    Slot iso_week;             // %V, [1, 53]
+    Slot weekday;              // [0, 6], Sunday = 0
+    Slot afternoon;            // 0 or 1: from the meridiem or from a 24-hour hour
+    Slot hour_mod_12;          // [0, 11]: from either hour
+    Slot minute;               // [0, 59]
+    Slot second;               // [0, 60], 60 a leap second
+    Slot nanosecond;           // [0, 999'999'999]
+    Slot timestamp;            // %s, seconds since the epoch
+    Slot offset;               // seconds east of UTC, |offset| < 100 hours
+};
+
+bool store(Slot& slot, int64_t value) {
+    if (slot && *slot != value) return false;
+    slot = value;
+    return true;
+}
+
+bool store_in(Slot& slot, int64_t value, int64_t lo, int64_t hi) {
+    return value >= lo && value <= hi && store(slot, value);
+}
+
+// A 24-hour hour fixes both the meridiem and the hour on the 12-hour dial,
+// so it must agree with a %p or %I read elsewhere in the text.
+bool store_hour(Fields& f, int64_t hour) {
+    return hour >= 0 && hour <= 23 && store(f.afternoon, hour / 12) && store(f.hour_mod_12, hour % 12);
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+bool same_letters(char a, char b) { return (a | 0x20) == (b | 0x20) && (a | 0x20) >= 'a' && (a | 0x20) <= 'z'; }
+
+// The caller's text and how far it has been read.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+
+    bool at_end() const { return pos_ == text_.size(); }
+
+    void skip_space() {
+        while (size_t n = unicode_space_length(text_, pos_)) pos_ += n;
+    }
+
+    bool literal(char c) {
+        if (pos_ >= text_.size() || text_[pos_] != c) return false;
+        ++pos_;
+        return true;
+    }
+
+    // digits = digit{min,max}, as one non-negative number.
+    bool number(int min, int max, int64_t& out) {
+        int count = 0;
+        int64_t value = 0;
+        for (; count < max && pos_ < text_.size() && is_digit(text_[pos_]); ++count, ++pos_)
+            if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, text_[pos_] - '0', &value))
+                return false;
+        out = value;
+        return count >= min;
+    }
+
+    // signed = ("+" | "-") digit+ | digit{1,width}
+    bool signed_number(int width, int64_t& out) {
+        if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
+            const bool negative = text_[pos_++] == '-';
+            if (!number(1, INT32_MAX, out)) return false;
+            if (negative) out = -out;
+            return true;
+        }
+        return number(1, width, out);
+    }
+
+    // A name's first three letters in any case, and with `full` also the
+    // rest of the name when it follows. The index is into `names`.
+    template <size_t N>
+    bool name(const std::array<std::string_view, N>& names, bool full, int64_t& index) {
+        for (size_t i = 0; i < N; ++i) {
+            if (!matches(names[i].substr(0, 3))) continue;
+            pos_ += 3;
+            if (full && matches(names[i].substr(3))) pos_ += names[i].size() - 3;
+            index = static_cast<int64_t>(i);
+            return true;
+        }
+        return false;
+    }
+
+    // meridiem = ("a" | "p") "m", any case; 1 for the afternoon.
+    bool meridiem(int64_t& afternoon) {
+        if (matches("am") || matches("pm")) {
+            afternoon = same_letters(text_[pos_], 'p');
+            pos_ += 2;
+            return true;
+        }
+        return false;
+    }
+
+    // offset = space* ("+" | "-" | U+2212) hours [separators minutes [separators seconds]]
+    // Minutes are required except for %:::z, seconds read only for %::z,
+    // so that each form reads what the formatter writes.
+    bool offset(Spec spec, int64_t& seconds) {
+        skip_space();
+        int sign;
+        if (literal('+')) {
+            sign = 1;
+        } else if (literal('-')) {
+            sign = -1;
+        } else if (text_.substr(pos_, 3) == "\xE2\x88\x92") {
+            sign = -1;
+            pos_ += 3;
+        } else {
+            return false;
+        }
+        int64_t hours, minutes = 0, extra = 0;
+        if (!two_digits(hours)) return false;
+        const size_t after_hours = pos_;
+        skip_separators();
+        if (!sexagesimal(minutes)) {
+            if (spec != Spec::OffsetHours) return false;
+            pos_ = after_hours;
+        } else if (spec == Spec::OffsetSeconds) {
+            skip_separators();
+            if (!sexagesimal(extra)) return false;
+        }
+        seconds = sign * (hours * 3600 + minutes * 60 + extra);
+        return true;
+    }
+
+    // fraction = ["." digit+]; nine digits are significant, more are skipped.
+    bool optional_fraction(Slot& nanosecond) {
+        if (!literal('.')) return true;
+        const size_t start = pos_;
+        int64_t digits;
+        if (!number(1, 9, digits)) return false;
+        for (size_t n = pos_ - start; n < 9; ++n) digits *= 10;
+        while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
+        return store(nanosecond, digits);
+    }
+
+    // Exactly `count` digits of a fraction of a second, no dot.
+    bool fixed_fraction(int count, Slot& nanosecond) {
+        int64_t digits;
+        if (!number(count, count, digits)) return false;
+        for (int n = count; n < 9; ++n) digits *= 10;
+        return store(nanosecond, digits);
+    }
+
+private:
+    bool matches(std::string_view word) const {
+        if (text_.size() - pos_ < word.size()) return false;
+        for (size_t i = 0; i < word.size(); ++i)
+            if (!same_letters(text_[pos_ + i], word[i])) return false;
+        return true;
+    }
+
+    // separators = (":" | space)*
+    void skip_separators() {
+        while (size_t n = pos_ < text_.size() && text_[pos_] == ':' ? 1 : unicode_space_length(text_, pos_))
+            pos_ += n;
+    }
+
+    // Two digits of minutes or seconds, [0-5] digit.
+    bool sexagesimal(int64_t& out) { return pos_ < text_.size() && text_[pos_] <= '5' && two_digits(out); }
+
+    bool two_digits(int64_t& out) {
+        return pos_ + 2 <= text_.size() && is_digit(text_[pos_]) && is_digit(text_[pos_ + 1]) && number(2, 2, out);
+    }
+
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+// One number, after optional white space, into its field. Widths are the
+// most digits read; a signed year or timestamp takes any number after "+"/"-".
+bool read_number(Spec spec, Cursor& text, Fields& f) {
+    text.skip_space();
+    int64_t v;
+    switch (spec) {
+    case Spec::Year: return text.signed_number(4, v) && store(f.year, v);
+    case Spec::YearDiv100: return text.number(1, 2, v) && store(f.century, v);
+    case Spec::YearMod100: return text.number(1, 2, v) && store(f.year_of_century, v);
+    case Spec::IsoYear: return text.signed_number(4, v) && store(f.iso_year, v);
+    case Spec::IsoYearMod100: return text.number(1, 2, v) && store(f.iso_year_of_century, v);
+    case Spec::Month: return text.number(1, 2, v) && store_in(f.month, v, 1, 12);
+    case Spec::Day: return text.number(1, 2, v) && store_in(f.day, v, 1, 31);
+    case Spec::WeekFromSunday: return text.number(1, 2, v) && store_in(f.week_from_sunday, v, 0, 53);
+    case Spec::WeekFromMonday: return text.number(1, 2, v) && store_in(f.week_from_monday, v, 0, 53);
+    case Spec::IsoWeek: return text.number(1, 2, v) && store_in(f.iso_week, v, 1, 53);
+    case Spec::WeekdayFromSunday: return text.number(1, 1, v) && store_in(f.weekday, v, 0, 6);
+    case Spec::WeekdayFromMonday: return text.number(1, 1, v) && v >= 1 && v <= 7 && store(f.weekday, v % 7);
+    case Spec::DayOfYear: return text.number(1, 3, v) && store_in(f.ordinal, v, 1, 366);
+    case Spec::Hour: return text.number(1, 2, v) && store_hour(f, v);
+    case Spec::Hour12: return text.number(1, 2, v) && v >= 1 && v <= 12 && store(f.hour_mod_12, v % 12);
+    case Spec::Minute: return text.number(1, 2, v) && store_in(f.minute, v, 0, 59);
+    case Spec::Second: return text.number(1, 2, v) && store_in(f.second, v, 0, 60);
+    case Spec::Nanosecond: return text.number(1, 9, v) && store(f.nanosecond, v);
+    case Spec::Timestamp: return text.signed_number(INT32_MAX, v) && store(f.timestamp, v);
+    default: return false;
+    }
+}
+
+bool read_items(std::string_view conversions, Cursor& text, Fields& f);
+
+// One conversion: the same specifications, with the same English words,
+// that the formatter writes.
+bool read_one(const Conversion& c, Cursor& text, Fields& f) {
+    const LocalePack& english = kLocalePacks[0];
+    int64_t v;
+    switch (c.spec) {
+    case Spec::MonthName: return text.name(english.months, true, v) && store(f.month, v + 1);
+    case Spec::MonthAbbrev: return text.name(english.months, false, v) && store(f.month, v + 1);
+    case Spec::WeekdayName: return text.name(english.weekdays, true, v) && store(f.weekday, v);
+    case Spec::WeekdayAbbrev: return text.name(english.weekdays, false, v) && store(f.weekday, v);
+    case Spec::UpperAmPm:
+    case Spec::LowerAmPm: return text.meridiem(v) && store(f.afternoon, v);
+    case Spec::FractionAuto:
+    case Spec::FractionDot: return text.optional_fraction(f.nanosecond);
+    case Spec::FractionDigits: return text.fixed_fraction(c.width, f.nanosecond);
+    case Spec::Offset:
+    case Spec::OffsetColon:
+    case Spec::OffsetSeconds:
+    case Spec::OffsetHours: return text.offset(c.spec, v) && store(f.offset, v);
+    case Spec::Literal:
+        if (unicode_space_length(c.text, 0) == 0) return text.literal(c.text[0]);
+        text.skip_space();  // %t and %n stand for white space, like a blank
+        return true;
+    case Spec::Composite: return read_items(c.text, text, f);
+    default: return read_number(c.spec, text, f);
+    }
+}
+
+// Reads the text against a conversion string. A run of white space in the
+// string matches any run of white space in the text, including none. An
+// invalid specification fails like text that does not match.
+bool read_items(std::string_view conv, Cursor& text, Fields& f) {
+    size_t at = 0;
+    while (at < conv.size()) {
+        if (unicode_space_length(conv, at) > 0) {
+            while (size_t n = unicode_space_length(conv, at)) at += n;
+            text.skip_space();
+        } else if (conv[at] == '%') {
+            const auto conversion = read_conversion(conv, at);
+            if (!conversion || !read_one(*conversion, text, f)) return false;
+            at += conversion->length;
+        } else if (!text.literal(conv[at++])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A full year and its two-digit parts must name one year; a negative year
+// has no such parts.
+bool year_agrees(const Slot& full, const Slot& century, const Slot& of_century, int64_t year) {
+    if (full && *full != year) return false;
+    if ((century || of_century) && year < 0) return false;
+    return (!century || *century == year / 100) && (!of_century || *of_century == year % 100);
+}
+
+// The year the fields name; a two-digit year alone is 1970..2069.
+std::optional<int64_t> year_of(const Slot& full, const Slot& century, const Slot& of_century) {
+    if (full) return full;
+    if (!of_century) return std::nullopt;
+    if (century) return *century * 100 + *of_century;
+    return *of_century + (*of_century < 70 ? 2000 : 1900);
+}
+
+// Weeks as %U (from_weekday 0) and %W (from_weekday 1) count them: week 1
+// starts on the year's first such weekday, the days before it are week 0.
+int64_t week_of_year(int64_t day, int from_weekday) {
+    const int64_t days_since_start = (weekday_from_days(day) - from_weekday + 7) % 7;
+    return (day_of_year(day) - days_since_start + 6) / 7;
+}
+
+// Every date field that was read names this day.
+bool date_agrees(const Fields& f, int64_t day) {
+    const CivilDate c = civil_from_days(day);
+    const int64_t iso_year = iso_week_year(day);
+    return year_in_range(c.year) && year_agrees(f.year, f.century, f.year_of_century, c.year) &&
+           year_agrees(f.iso_year, std::nullopt, f.iso_year_of_century, iso_year) &&
+           (!f.month || *f.month == c.month) && (!f.day || *f.day == c.day) &&
+           (!f.ordinal || *f.ordinal == day_of_year(day)) && (!f.weekday || *f.weekday == weekday_from_days(day)) &&
+           (!f.week_from_sunday || *f.week_from_sunday == week_of_year(day, 0)) &&
+           (!f.week_from_monday || *f.week_from_monday == week_of_year(day, 1)) &&
+           (!f.iso_week || *f.iso_week == iso_week(day));
+}
+
+// Day `weekday` (Sunday 0) of week `week` counted from the first
+// `from_weekday` of the year, in either numbering.
+int64_t day_of_week(int64_t first_day, int from_weekday, int64_t week, int64_t weekday) {
+    const int64_t first = first_day + (from_weekday - weekday_from_days(first_day) + 7) % 7;
+    return first + (week - 1) * 7 + (weekday - from_weekday + 7) % 7;
+}
+
+// A candidate day from the first complete set of date fields: year, month
+// and day; year and day of the year; year, week and weekday; ISO year, ISO
+// week and weekday.
+std::optional<int64_t> candidate_day(const Fields& f) {
+    const auto year = year_of(f.year, f.century, f.year_of_century);
+    if (year && year_in_range(*year)) {
+        if (f.month && f.day) {
+            if (*f.day > days_in_month(*year, static_cast<int>(*f.month))) return std::nullopt;
+            return days_from_civil(*year, static_cast<int>(*f.month), static_cast<int>(*f.day));
+        }
+        const int64_t new_year = days_from_civil(*year, 1, 1);
+        if (f.ordinal) return new_year + *f.ordinal - 1;
+        if (f.week_from_sunday && f.weekday) return day_of_week(new_year, 0, *f.week_from_sunday, *f.weekday);
+        if (f.week_from_monday && f.weekday) return day_of_week(new_year, 1, *f.week_from_monday, *f.weekday);
+    }
+    const auto iso_year = year_of(f.iso_year, std::nullopt, f.iso_year_of_century);
+    if (iso_year && year_in_range(*iso_year) && f.iso_week && f.weekday) {
+        // ISO week 1 is the week (from Monday) that holds 4 January.
+        const int64_t january_4 = days_from_civil(*iso_year, 1, 4);
+        return day_of_week(january_4 - 6, 1, *f.iso_week, *f.weekday);
+    }
+    return std::nullopt;
+}
+
+// The day number of the date the fields name.
+std::optional<int64_t> date_of(const Fields& f) {
+    const auto day = candidate_day(f);
+    if (!day || !date_agrees(f, *day)) return std::nullopt;
+    return day;
+}
+
+// Milliseconds into the day. Needs an hour that is not only on the 12-hour
+// dial, and a minute; a fraction needs seconds. A leap second 60 comes back
+// as 59 with `leap` set, for the caller to add after resolving.
+std::optional<int64_t> time_of(const Fields& f, bool& leap) {
+    if (!f.afternoon || !f.hour_mod_12 || !f.minute || (f.nanosecond && !f.second)) return std::nullopt;
+    const int64_t second = f.second.value_or(0);
+    leap = second == 60;
+    const int64_t hour = *f.afternoon * 12 + *f.hour_mod_12;
+    return ((hour * 60 + *f.minute) * 60 + (leap ? 59 : second)) * 1000 + f.nanosecond.value_or(0) / 1'000'000;
+}
+
+constexpr int64_t kSecondsPerDay = 86'400;
+
+Result<int64_t> checked_instant(int64_t ms) {
+    if (!ms_in_range(ms)) return overflow();
+    return ms;
+}
+
+// %s names the instant itself. Every other field read must agree with the
+// reading of that instant at the text's offset (UTC without one).
+std::optional<Result<int64_t>> instant_of_timestamp(const Fields& f) {
+    const int64_t offset = f.offset.value_or(0);
+    if (std::abs(offset) >= kSecondsPerDay) return std::nullopt;
+    int64_t ms;
+    if (__builtin_mul_overflow(*f.timestamp, 1000, &ms) ||
+        __builtin_add_overflow(ms, f.nanosecond.value_or(0) / 1'000'000, &ms) || !ms_in_range(ms))
+        return overflow();
+    const LocalDateTime local = split_local_ms(ms + offset * 1000);
+    const bool time_agrees = (!f.afternoon || *f.afternoon == local.hour() / 12) &&
+                             (!f.hour_mod_12 || *f.hour_mod_12 == local.hour() % 12) &&
+                             (!f.minute || *f.minute == local.minute()) && (!f.second || *f.second == local.second());
+    if (!time_agrees || !date_agrees(f, local.day)) return std::nullopt;
+    return ms;
+}
+
+Result<int64_t> resolve_local(ZoneId zone, int64_t local_ms, bool leap) {
+    const auto instant = local_to_utc_ms(zone, local_ms);
+    if (!instant || !leap) return instant;
+    return checked_instant(*instant + 1000);
+}
+
+// The three readings in order: with the text's own offset, as local
+// date-time in the zone, as a date at local midnight. nullopt when none
+// applies.
+std::optional<Result<int64_t>> instant_of(const Fields& f, ZoneId zone) {
+    if (f.timestamp) return instant_of_timestamp(f);
+    const auto day = date_of(f);
+    if (!day) return std::nullopt;
+    bool leap = false;
+    const auto time = time_of(f, leap);
+    if (!time) return resolve_local(zone, *day * kMsPerDay, false);
+    const int64_t local_ms = *day * kMsPerDay + *time;
+    // A date-time written with its own offset cannot fall back to the zone
+    // when it lands outside the calendar: that would silently drop the offset.
+    if (f.offset && std::abs(*f.offset) < kSecondsPerDay)
+        return checked_instant(local_ms + (leap ? 1000 : 0) - *f.offset * 1000);
+    return resolve_local(zone, local_ms, leap);
+}
+
+}  // namespace
+
+Result<int64_t> parse_with_conversions(std::string_view input, std::string_view conversions,
+                                       std::string_view pattern, ZoneId zone) {
+    Fields fields;
+    Cursor text(input);
+    if (read_items(conversions, text, fields) && text.at_end())
+        if (auto instant = instant_of(fields, zone)) return std::move(*instant);
+    std::string description;
+    description.reserve(input.size() + pattern.size() + 12);
+    description.append(input).append(" (format: ").append(pattern).append(")");
+    return fail(TimeError::invalid_date_input(description));
+}
+
+Result<int64_t> parse_with_pattern(std::string_view input, std::string_view pattern, ZoneId zone) {
+    return parse_with_conversions(input, convert_pattern(pattern), pattern, zone);
+}
+
+Result<TimeValue> parse_format(std::string_view input, std::string_view pattern,
+                               std::optional<std::string_view> timezone) {
+    const auto zone = lookup_zone(timezone);
+    if (!zone) return fail(zone.error());
+    return map(parse_with_pattern(input, pattern, *zone), [&](int64_t ms) { return TimeValue{ms, *zone}; });
+}
+
+}  // namespace qt
