@@ -75,12 +75,6 @@ void prefix_argument_error(const char* name) {
     raise_type_error(std::string("argument '") + name + "': " + message);
 }
 
-PyObject* raise_not_implemented(std::string_view qualified) {
-    const std::string message = std::string(qualified) + " is not implemented yet";
-    PyErr_SetString(PyExc_NotImplementedError, message.c_str());
-    return nullptr;
-}
-
 PyObject* raise_internal_failure(const char* what) {
     PyErr_Format(PyExc_SystemError, "quendreltime internal failure: %s", what);
     return nullptr;

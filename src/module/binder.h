@@ -39,7 +39,6 @@ bool bind_arguments(const Signature& sig, PyObject* const* args, Py_ssize_t narg
 // Re-raises a TypeError from converting `name` as "argument 'NAME': ...".
 void prefix_argument_error(const char* name);
 
-PyObject* raise_not_implemented(std::string_view qualified);
 PyObject* raise_internal_failure(const char* what);
 
 // ------------------------------------------------------------- traits
@@ -152,35 +151,6 @@ struct Method {
             return {Name.text, as_cfunction(+fastcall), Text::flags, Text::doc.c_str()};
     }
 };
-
-// A method whose operation is not built yet: the full signature and
-// docstring, and a NotImplementedError when called.
-template <FixedString Class, FixedString Name, bool Instance, FixedString Body, FixedString... Params>
-struct Pending {
-    using Text = MethodText<Class, Name, Instance, Body, Params...>;
-    static PyObject* fastcall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-        PyObject* slots[Text::kCount + 1] = {};
-        if (!bind_arguments(Text::signature(), args, nargs, kwnames, slots)) return nullptr;
-        return raise_not_implemented(Text::qualified.c_str());
-    }
-    static PyObject* noargs(PyObject*, PyObject*) { return raise_not_implemented(Text::qualified.c_str()); }
-    static constexpr PyMethodDef def() {
-        if constexpr (Text::flags == METH_NOARGS)
-            return {Name.text, as_cfunction(+noargs), Text::flags, Text::doc.c_str()};
-        else
-            return {Name.text, as_cfunction(+fastcall), Text::flags, Text::doc.c_str()};
-    }
-};
-
-template <FixedString Class, FixedString Name, bool Instance, FixedString... Params>
-constexpr PyMethodDef pending() {
-    return Pending<Class, Name, Instance, "", Params...>::def();
-}
-
-template <FixedString Class, FixedString Name, bool Instance, FixedString Body, FixedString... Params>
-constexpr PyMethodDef pending_doc() {
-    return Pending<Class, Name, Instance, Body, Params...>::def();
-}
 
 template <FixedString Class, FixedString Name, auto Op, FixedString... Params>
 constexpr PyMethodDef instance() {

@@ -1,43 +1,45 @@
 // The QuendrelDuration type: its method table, constructor and representation.
+#include "duration/duration.h"
 #include "module/binder.h"
 
 namespace qt::py {
 namespace {
 
 constexpr FixedString kDuration = "QuendrelDuration";
-constexpr bool kInstance = true;
 constexpr bool kStatic = false;
+
+using Construct = Method<kDuration, "__new__", make_duration, kStatic, "", "value", "unit">;
 
 }  // namespace
 
 PyMethodDef duration_methods[] = {
-    pending<kDuration, "from_milliseconds", kStatic, "value">(),
-    pending<kDuration, "from_seconds", kStatic, "value">(),
-    pending<kDuration, "from_minutes", kStatic, "value">(),
-    pending<kDuration, "from_hours", kStatic, "value">(),
-    pending<kDuration, "from_days", kStatic, "value">(),
-    pending<kDuration, "from_weeks", kStatic, "value">(),
-    pending<kDuration, "from_months", kStatic, "value">(),
-    pending<kDuration, "from_years", kStatic, "value">(),
-    pending<kDuration, "as_milliseconds", kInstance>(),
-    pending<kDuration, "as_seconds", kInstance>(),
-    pending<kDuration, "as_minutes", kInstance>(),
-    pending<kDuration, "as_hours", kInstance>(),
-    pending<kDuration, "as_days", kInstance>(),
-    pending<kDuration, "as_weeks", kInstance>(),
-    pending<kDuration, "as_months", kInstance>(),
-    pending<kDuration, "as_years", kInstance>(),
-    pending<kDuration, "humanize", kInstance, "with_suffix">(),
-    pending<kDuration, "add", kInstance, "other">(),
-    pending<kDuration, "subtract", kInstance, "other">(),
-    pending<kDuration, "negate", kInstance>(),
-    pending<kDuration, "abs", kInstance>(),
+    static_method<kDuration, "from_milliseconds", from_milliseconds, "value">(),
+    static_method<kDuration, "from_seconds", duration_from<TimeUnit::Second>, "value">(),
+    static_method<kDuration, "from_minutes", duration_from<TimeUnit::Minute>, "value">(),
+    static_method<kDuration, "from_hours", duration_from<TimeUnit::Hour>, "value">(),
+    static_method<kDuration, "from_days", duration_from<TimeUnit::Day>, "value">(),
+    static_method<kDuration, "from_weeks", duration_from<TimeUnit::Week>, "value">(),
+    static_method<kDuration, "from_months", duration_from<TimeUnit::Month>, "value">(),
+    static_method<kDuration, "from_years", duration_from<TimeUnit::Year>, "value">(),
+    instance<kDuration, "as_milliseconds", as_milliseconds>(),
+    instance<kDuration, "as_seconds", duration_as<TimeUnit::Second>>(),
+    instance<kDuration, "as_minutes", duration_as<TimeUnit::Minute>>(),
+    instance<kDuration, "as_hours", duration_as<TimeUnit::Hour>>(),
+    instance<kDuration, "as_days", duration_as<TimeUnit::Day>>(),
+    instance<kDuration, "as_weeks", duration_as<TimeUnit::Week>>(),
+    instance<kDuration, "as_months", duration_as<TimeUnit::Month>>(),
+    instance<kDuration, "as_years", duration_as<TimeUnit::Year>>(),
+    instance<kDuration, "humanize", humanize, "with_suffix">(),
+    instance<kDuration, "add", add_durations, "other">(),
+    instance<kDuration, "subtract", subtract_durations, "other">(),
+    instance<kDuration, "negate", negate_duration>(),
+    instance<kDuration, "abs", abs_duration>(),
     {nullptr, nullptr, 0, nullptr},  // sentinel
 };
 
-// QuendrelDuration(value, unit)
-PyObject* duration_new(PyTypeObject*, PyObject*, PyObject*) {
-    return raise_not_implemented("QuendrelDuration.__new__()");
+// QuendrelDuration(value, unit): `value` milliseconds when the unit is None.
+PyObject* duration_new(PyTypeObject*, PyObject* args, PyObject* kwargs) {
+    return call_with_tuple(Construct::fastcall, args, kwargs);
 }
 
 PyObject* duration_repr(PyObject* self) {

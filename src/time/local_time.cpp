@@ -21,6 +21,21 @@ void append_iso_year(std::string& out, int64_t year) {
     append_padded(out, year < 0 ? -year : year, 4);
 }
 
+void append_date_time(std::string& out, const LocalDateTime& local, char separator) {
+    const CivilDate d = local.date();
+    append_iso_year(out, d.year);
+    out += '-';
+    append_padded(out, d.month, 2);
+    out += '-';
+    append_padded(out, d.day, 2);
+    out += separator;
+    append_padded(out, local.hour(), 2);
+    out += ':';
+    append_padded(out, local.minute(), 2);
+    out += ':';
+    append_padded(out, local.second(), 2);
+}
+
 Result<ZoneOffset> offset_of(const TimeValue& value) {
     if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
     return offset_at(value.zone, floor_div(value.utc_ms, 1000));
@@ -61,20 +76,9 @@ Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds) {
 Result<std::string> to_iso(const TimeValue& value) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());
-    const CivilDate d = local->date();
     std::string out;
     out.reserve(32);
-    append_iso_year(out, d.year);
-    out += '-';
-    append_padded(out, d.month, 2);
-    out += '-';
-    append_padded(out, d.day, 2);
-    out += 'T';
-    append_padded(out, local->hour(), 2);
-    out += ':';
-    append_padded(out, local->minute(), 2);
-    out += ':';
-    append_padded(out, local->second(), 2);
+    append_date_time(out, *local, 'T');
     out += '.';
     append_padded(out, local->millisecond(), 3);
     if (local->offset == 0) {

@@ -59,6 +59,8 @@ Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds);
 // ISO 8601 text of the value's local time with its offset.
 Result<std::string> to_iso(const TimeValue& value);
 
+// Appends "YYYY-MM-DD" + separator + "HH:MM:SS" of a local reading.
+void append_date_time(std::string& out, const LocalDateTime& local, char separator);
 // Appends a year: four digits for 0..9999, else a sign and at least four.
 void append_iso_year(std::string& out, int64_t year);
 // Appends a number zero-padded to `width` digits (value >= 0).

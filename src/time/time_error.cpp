@@ -24,6 +24,8 @@ std::string TimeError::message() const {
     case ErrorKind::InvalidComponents:
         return "Invalid components: " + text_ +
                ". Use [year, month0, date, hour, minute, second, millisecond]";
+    case ErrorKind::InvalidFormatPattern:
+        return "Invalid format pattern: " + text_;
     case ErrorKind::ArithmeticOverflow:
         return "Date arithmetic overflow";
     case ErrorKind::NonexistentLocalTime:

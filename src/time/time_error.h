@@ -21,6 +21,7 @@ enum class ErrorKind : uint8_t {
     InvalidComponents,
     ArithmeticOverflow,
     NonexistentLocalTime,
+    InvalidFormatPattern,  // a caller-written "%" conversion that does not exist
 };
 
 class TimeError {
@@ -33,6 +34,9 @@ public:
     static TimeError invalid_field(std::string_view text) { return {ErrorKind::InvalidField, text}; }
     static TimeError invalid_inclusivity(std::string_view text) { return {ErrorKind::InvalidInclusivity, text}; }
     static TimeError invalid_components(std::string_view text) { return {ErrorKind::InvalidComponents, text}; }
+    static TimeError invalid_format_pattern(std::string_view pattern) {
+        return {ErrorKind::InvalidFormatPattern, pattern};
+    }
     static TimeError overflow() { return {ErrorKind::ArithmeticOverflow, {}}; }
     static TimeError nonexistent_local_time(std::string_view local_text, std::string_view zone_name) {
         TimeError e{ErrorKind::NonexistentLocalTime, local_text};

@@ -90,19 +90,8 @@ std::optional<int64_t> earliest_instant(ZoneId zone, int64_t local_s) {
 
 std::string local_text(int64_t local_ms) {
     const LocalDateTime l = split_local_ms(local_ms);
-    const CivilDate d = l.date();
     std::string out;
-    append_iso_year(out, d.year);
-    out += '-';
-    append_padded(out, d.month, 2);
-    out += '-';
-    append_padded(out, d.day, 2);
-    out += ' ';
-    append_padded(out, l.hour(), 2);
-    out += ':';
-    append_padded(out, l.minute(), 2);
-    out += ':';
-    append_padded(out, l.second(), 2);
+    append_date_time(out, l, ' ');
     if (l.millisecond() != 0) {
         out += '.';
         append_padded(out, l.millisecond(), 3);
