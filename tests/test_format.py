@@ -163,13 +163,13 @@ class TestPercent:
     def test_signed_year_paddings(self, year, pattern, expected):
         assert at(year, 6, 1).format(pattern) == expected
 
-    # Nothing partial: an invalid specification fails the whole call.
+    # Nothing partial: an invalid specifier fails the whole call.
     @pytest.mark.parametrize(
         "pattern",
         ["%", "HH %", "%Q", "%-", "%_", "%0", "%-B", "%_p", "%0D", "%-%", "%-+", "%:", "%::", "%::::z", "%:x",
          "%.", "%.4f", "%.3", "%3", "%4f", "%#z", "%E", "%O", "%\u00e9", "YYYY %q", "%\x00"],
     )
-    def test_invalid_specifications(self, pattern):
+    def test_invalid_specifiers(self, pattern):
         with pytest.raises(ValueError) as info:
             MORNING.format(pattern)
         assert str(info.value) == "Invalid format pattern: " + pattern

@@ -27,7 +27,7 @@ std::string convert_pattern(std::string_view pattern);
 // How a number fills its minimum width.
 enum class Pad : uint8_t { Zero, Space, None };
 
-// What one conversion specification stands for.
+// What one conversion specifier stands for.
 enum class Spec : uint8_t {
     // Numbers, written with `width` and `pad`.
     Year,               // %Y  width 4; outside 0..9999 with a sign
@@ -75,11 +75,11 @@ struct Conversion {
     Spec spec;
     Pad pad;                // numbers only
     int width;              // numbers: minimum characters; fractions: digit count
-    size_t length;          // bytes of the specification, "%" included
+    size_t length;          // bytes of the specifier, "%" included
     std::string_view text;  // Literal and Composite only
 };
 
-// Reads the conversion specification that begins with the "%" at
+// Reads the conversion specifier that begins with the "%" at
 // `conversions[pos]`. Nothing for a trailing "%", an unknown specifier, or a
 // pad modifier ("-", "_", "0") on anything but a plain number.
 std::optional<Conversion> read_conversion(std::string_view conversions, size_t pos);
@@ -88,7 +88,7 @@ std::optional<Conversion> read_conversion(std::string_view conversions, size_t p
 void append_number(std::string& out, int64_t value, int width, Pad pad);
 
 // Expands a conversion string against a local reading. Returns false (and
-// leaves `out` unspecified) on an invalid conversion specification.
+// leaves `out` unspecified) on an invalid conversion specifier.
 bool expand_conversions(std::string_view conversions, const LocalDateTime& local, std::string& out);
 
 // QuendrelTime.format

@@ -227,7 +227,7 @@ bool read_number(Spec spec, Cursor& text, Fields& f) {
 
 bool read_items(std::string_view conversions, Cursor& text, Fields& f);
 
-// One conversion: the same specifications, with the same English words,
+// One conversion: the same specifiers, with the same English words,
 // that the formatter writes.
 bool read_one(const Conversion& c, Cursor& text, Fields& f) {
     const LocalePack& english = kLocalePacks[0];
@@ -257,7 +257,7 @@ bool read_one(const Conversion& c, Cursor& text, Fields& f) {
 
 // Reads the text against a conversion string. A run of white space in the
 // string matches any run of white space in the text, including none. An
-// invalid specification fails like text that does not match.
+// invalid specifier fails like text that does not match.
 bool read_items(std::string_view conv, Cursor& text, Fields& f) {
     size_t at = 0;
     while (at < conv.size()) {

@@ -1,9 +1,9 @@
 // Proleptic Gregorian calendar on 64-bit day numbers.
 //
 // Day 0 is 1970-01-01. Years use astronomical numbering (year 0 is 1 BC).
-// The conversions are the era-based algorithms of H. Hinnant's "chrono-
-// compatible low-level date algorithms", widened to 64 bits so that they
-// hold far beyond the supported range of -262143-01-01 .. 262142-12-31.
+// The conversions are Howard Hinnant's era-based low-level date algorithms,
+// widened to 64 bits so that they hold far beyond the supported range of
+// -262143-01-01 .. 262142-12-31.
 #pragma once
 
 #include <cstdint>
