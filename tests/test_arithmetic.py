@@ -10,16 +10,11 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
-
-zoneinfo.reset_tzpath(to=[])
+from support import ALL_ZONES, MAX_MS, MIN_MS, OVERFLOW, UNIT_HELP
 
 T = quendreltime.quendrel_time
 UTC = dt.timezone.utc
-MIN_MS = -8_334_601_315_200_000
-MAX_MS = 8_210_266_876_799_999
-UNIT_HELP = ". Use one of: millisecond, second, minute, hour, day, week, month, quarter, year"
-OVERFLOW = "^Date arithmetic overflow$"
-ZONES = sorted(zoneinfo.available_timezones() - {"Factory"})
+ZONES = ALL_ZONES
 HOUR = 3_600_000
 DAY = 24 * HOUR
 

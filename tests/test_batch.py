@@ -6,10 +6,10 @@ import numpy as np
 import pytest
 
 import quendreltime
+from support import MAX_MS, MIN_MS
 
 T = quendreltime.quendrel_time
 
-MIN_MS, MAX_MS = -8_334_601_315_200_000, 8_210_266_876_799_999
 ZONES = ["UTC", "Europe/Paris", "America/New_York", "Asia/Kolkata", "Pacific/Apia", "Australia/Lord_Howe"]
 
 

@@ -8,11 +8,10 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
+from support import MAX_MS, MIN_MS
 
 T = quendreltime.quendrel_time
 DAY_MS = 86_400_000
-MAX_MS = 8_210_266_876_799_999
-MIN_MS = -8_334_601_315_200_000
 
 # locale: (today, tomorrow, yesterday, at, Tuesday, Friday)
 WORDS = {

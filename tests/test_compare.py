@@ -9,9 +9,9 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
+from support import MAX_MS
 
 T = quendreltime.quendrel_time
-MAX_MS = 8_210_266_876_799_999
 UNIT_ERROR = "Invalid unit: {}. Use one of: millisecond, second, minute, hour, day, week, month, quarter, year"
 INCLUSIVITY_ERROR = "Invalid inclusivity: {}. Use one of: (), (], [), []"
 PLAIN = ["is_before", "is_after", "is_same", "is_same_or_before", "is_same_or_after"]

@@ -5,9 +5,9 @@ import time
 import pytest
 
 import quendreltime
+from support import MAX_MS
 
 T = quendreltime.quendrel_time
-MAX_MS = 8_210_266_876_799_999
 COMPONENTS_HINT = ". Use [year, month0, date, hour, minute, second, millisecond]"
 
 

@@ -9,10 +9,9 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
+from support import MAX_MS, MIN_MS
 
 T = quendreltime.quendrel_time
-MIN_MS = -8_334_601_315_200_000
-MAX_MS = 8_210_266_876_799_999
 HOUR = 3_600_000
 DAY = 86_400_000
 MEAN_YEAR = 31_556_952_000

@@ -5,12 +5,11 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
+from support import MAX_MS, OVERFLOW
 
 T = quendreltime.quendrel_time
 D = quendreltime.quendrel_duration
 I64_MIN, I64_MAX = -(2**63), 2**63 - 1
-MAX_MS = 8_210_266_876_799_999
-OVERFLOW = "^Date arithmetic overflow$"
 UNIT_HINT = ". Use one of: millisecond, second, minute, hour, day, week, month, quarter, year"
 MEAN_LENGTHS = {"month": 2_629_746_000, "quarter": 7_889_238_000, "year": 31_556_952_000}
 

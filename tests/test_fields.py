@@ -9,15 +9,11 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
-
-zoneinfo.reset_tzpath(to=[])
+from support import ALL_ZONES, FIELD_HELP, MAX_MS, MIN_MS
 
 T = quendreltime.quendrel_time
 UTC = dt.timezone.utc
-MIN_MS = -8_334_601_315_200_000
-MAX_MS = 8_210_266_876_799_999
-FIELD_HELP = ". Use one of: millisecond, second, minute, hour, day, date, month, quarter, year"
-ZONES = sorted(zoneinfo.available_timezones() - {"Factory"})
+ZONES = ALL_ZONES
 
 
 def local(y, mo, d, h=0, mi=0, s=0, ms=0, zone="UTC"):

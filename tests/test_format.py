@@ -8,10 +8,9 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
+from support import MAX_MS, MIN_MS
 
 T = quendreltime.quendrel_time
-MIN_MS = -8_334_601_315_200_000
-MAX_MS = 8_210_266_876_799_999
 CYCLE_MS = 146_097 * 86_400_000  # 400 Gregorian years
 
 

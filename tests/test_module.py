@@ -1,7 +1,6 @@
 """The published surface and the argument-binding rules of every method."""
 
 import inspect
-import re
 
 import numpy as np
 import pytest

@@ -8,25 +8,11 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
+from support import ALL_ZONES, MAX_MS, MIN_MS
 
 T = quendreltime.quendrel_time
 UTC = dt.timezone.utc
-MIN_MS = -8_334_601_315_200_000
-MAX_MS = 8_210_266_876_799_999
-
-
-def zone_names():
-    import importlib.resources
-
-    text = importlib.resources.files("tzdata").joinpath("zones").read_text()
-    return [name for name in text.split() if name != "Factory"]
-
-
-ZONES = zone_names()
-
-
-def iso(v):
-    return v.to_iso()
+ZONES = ALL_ZONES
 
 
 class TestLookup:

@@ -68,23 +68,6 @@ Result<int64_t> month_length(int64_t year, int64_t month) {
     return days_in_month(year, static_cast<int>(month));
 }
 
-// Weeks start on Sunday and week 1 holds 1 January, so the days before the
-// first Sunday form week 1 however few they are.
-int week_number(int64_t day) {
-    const int64_t jan1 = days_from_civil(civil_from_days(day).year, 1, 1);
-    return static_cast<int>((day - jan1 + weekday_from_days(jan1)) / 7) + 1;
-}
-
-// The ISO week of a date is the week of its Thursday, and so is its year.
-static int64_t thursday_of_iso_week(int64_t day) {
-    const int iso_weekday = (weekday_from_days(day) + 6) % 7 + 1;  // Monday 1 .. Sunday 7
-    return day + (4 - iso_weekday);
-}
-
-int iso_week(int64_t day) { return (day_of_year(thursday_of_iso_week(day)) - 1) / 7 + 1; }
-
-int64_t iso_week_year(int64_t day) { return civil_from_days(thursday_of_iso_week(day)).year; }
-
 Result<int64_t> get(const TimeValue& value, std::string_view field) {
     const auto parsed = parse_field(field);
     if (!parsed) return fail(parsed.error());
@@ -106,15 +89,15 @@ Result<int64_t> day_of_year(const TimeValue& value) {
 }
 
 Result<int64_t> iso_weekday(const TimeValue& value) {
-    return read_local(value, [](const LocalDateTime& local) { return int64_t{(local.weekday() + 6) % 7 + 1}; });
+    return read_local(value, [](const LocalDateTime& local) { return int64_t{iso_weekday_from_days(local.day)}; });
 }
 
 Result<int64_t> iso_week(const TimeValue& value) {
-    return read_local(value, [](const LocalDateTime& local) { return int64_t{iso_week(local.day)}; });
+    return read_local(value, [](const LocalDateTime& local) { return int64_t{iso_week_date(local.day).week}; });
 }
 
 Result<int64_t> iso_week_year(const TimeValue& value) {
-    return read_local(value, [](const LocalDateTime& local) { return iso_week_year(local.day); });
+    return read_local(value, [](const LocalDateTime& local) { return iso_week_date(local.day).year; });
 }
 
 Result<int64_t> week_of_year(const TimeValue& value) {
@@ -122,15 +105,15 @@ Result<int64_t> week_of_year(const TimeValue& value) {
     if (!local) return fail(local.error());
     // Weeks are counted from 1 January, which must lie inside the calendar.
     if (!year_in_range(local->date().year)) return overflow();
-    return week_number(local->day);
+    return sunday_week_of_days(local->day);
 }
 
 Result<int64_t> weeks_in_year(const TimeValue& value) {
-    return map(december_day(value, 31), [](int64_t day) { return int64_t{week_number(day)}; });
+    return map(december_day(value, 31), [](int64_t day) { return int64_t{sunday_week_of_days(day)}; });
 }
 
 Result<int64_t> iso_weeks_in_year(const TimeValue& value) {
-    return map(december_day(value, 28), [](int64_t day) { return int64_t{iso_week(day)}; });
+    return map(december_day(value, 28), [](int64_t day) { return int64_t{iso_week_date(day).week}; });
 }
 
 // A year outside the calendar's range has no 29 February to form.

@@ -24,11 +24,6 @@ int64_t read_local_field(const LocalDateTime& local, TimeField field);
 // not 1..12 or the year lies outside the calendar range.
 Result<int64_t> month_length(int64_t year, int64_t month);
 
-// Sunday-start week of a local date (week 1 holds 1 January).
-int week_number(int64_t day);
-// ISO 8601 week number and week-numbering year of a local date.
-int iso_week(int64_t day);
-int64_t iso_week_year(int64_t day);
 
 // Python-facing getters.
 Result<int64_t> get(const TimeValue& value, std::string_view field);
@@ -54,9 +49,7 @@ Result<bool> is_leap_year(const TimeValue& value);
 Result<std::array<int64_t, 7>> to_array(const TimeValue& value);
 
 // Unambiguous names for the method table: these queries share their names
-// with the day-number calendar functions.
-inline Result<int64_t> iso_week_of(const TimeValue& value) { return iso_week(value); }
-inline Result<int64_t> iso_week_year_of(const TimeValue& value) { return iso_week_year(value); }
+// with the day-number calendar functions of civil.h.
 inline Result<int64_t> day_of_year_of(const TimeValue& value) { return day_of_year(value); }
 inline Result<int64_t> days_in_month_of(const TimeValue& value) { return days_in_month(value); }
 

@@ -1,14 +1,10 @@
 #include "calendar/setters.h"
 
-#include <algorithm>
-#include <limits>
+#include "calendar/units.h"
+
 
 namespace qt {
 namespace {
-
-bool fits_int32(int64_t v) {
-    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
 
 // Length of one step of a shifting field; 0 for the rebuilding fields.
 int64_t step_ms(TimeField field) {
@@ -33,23 +29,11 @@ Result<int64_t> shifted(const LocalDateTime& local, int64_t n, int64_t current, 
     return moved;
 }
 
-// The old day of the month, clamped to (year, month), at the old clock reading.
-Result<int64_t> rebuilt(const LocalDateTime& local, int64_t year, int64_t month) {
-    const auto length = month_length(year, month);
-    if (!length) return fail(length.error());
-    const int64_t date = days_from_civil(year, static_cast<int>(month),
-                                         static_cast<int>(std::min<int64_t>(local.date().day, *length)));
-    if (!day_in_range(date)) return overflow();
-    return date * kMsPerDay + local.ms_of_day;
-}
-
-// Month m (0-based, any int32) counted from January of the local year; the
-// month index is kept in 32 bits, as month arithmetic does everywhere.
+// Month m (0-based, any int32) counted from January of the local year.
 Result<int64_t> rebuilt_in_month(const LocalDateTime& local, int32_t m) {
     int32_t index;
     if (__builtin_add_overflow(static_cast<int32_t>(local.date().year * 12), m, &index)) return overflow();
-    const int64_t year = floor_div(index, 12);
-    return rebuilt(local, year, index - year * 12 + 1);
+    return local_ms_at_month_index(local, index);
 }
 
 // 0-based month of quarter n at the same place inside its quarter as now.
@@ -69,7 +53,7 @@ Result<int64_t> new_local_ms(const LocalDateTime& local, TimeField field, int64_
     const auto n32 = static_cast<int32_t>(n);
     if (field == TimeField::Month) return rebuilt_in_month(local, n32);
     if (field == TimeField::Quarter) return rebuilt_in_quarter(local, n32);
-    return rebuilt(local, n, local.date().month);
+    return local_ms_in_month(local, n, local.date().month);
 }
 
 // Moves the local reading by whole steps of `step_seconds` from the current
@@ -115,8 +99,7 @@ Result<TimeValue> set_quarter(const TimeValue& v, int64_t n) { return set_field(
 Result<TimeValue> set_year(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Year, n); }
 
 Result<TimeValue> set_iso_weekday(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return weekday_from_days(day) == 0 ? 7 : weekday_from_days(day); },
-                   kDaySeconds);
+    return step_to(v, n, iso_weekday_from_days, kDaySeconds);
 }
 
 Result<TimeValue> set_day_of_year(const TimeValue& v, int64_t n) {
@@ -124,11 +107,11 @@ Result<TimeValue> set_day_of_year(const TimeValue& v, int64_t n) {
 }
 
 Result<TimeValue> set_iso_week(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return iso_week(day); }, kWeekSeconds);
+    return step_to(v, n, [](int64_t day) { return iso_week_date(day).week; }, kWeekSeconds);
 }
 
 Result<TimeValue> set_week(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return week_number(day); }, kWeekSeconds);
+    return step_to(v, n, sunday_week_of_days, kWeekSeconds);
 }
 
 }  // namespace qt

@@ -22,42 +22,43 @@ Result<int64_t> truncate_local(const LocalDateTime& local, TimeUnit unit) {
     return overflow();
 }
 
+// The local start of the period holding the value, unresolved.
+Result<int64_t> local_start(const TimeValue& value, TimeUnit unit) {
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    return truncate_local(*local, unit);
+}
+
+// The start of the period after the value's, given the local start of the
+// value's own period and its resolution. Exact units step from the resolved
+// start, so an hour always spans 3'600'000 ms. Calendar units step from the
+// unresolved local start: when a skipped midnight moved today's start to
+// 01:00, the next period still begins at tomorrow's midnight.
+Result<TimeValue> next_period_start(const TimeValue& start, int64_t start_local_ms, TimeUnit unit) {
+    if (is_exact_unit(unit)) return add_units(start, 1, unit);
+    const auto next = add_local_units(split_local_ms(start_local_ms), 1, unit);
+    if (!next) return fail(next.error());
+    return value_from_local(start.zone, *next);
+}
+
 }  // namespace
 
 // Every unit above the millisecond goes through the local clock and back, so
 // that a start in a repeated hour follows the zone's overlap rule.
 Result<TimeValue> start_of_unit(const TimeValue& value, TimeUnit unit) {
     if (unit == TimeUnit::Millisecond) return value;
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    const auto start = truncate_local(*local, unit);
+    const auto start = local_start(value, unit);
     if (!start) return fail(start.error());
     return value_from_local(value.zone, *start);
 }
 
-namespace {
-
-// The start of the period after the value's. Exact units step from the
-// resolved start, so an hour always spans 3'600'000 ms. Calendar units step
-// from the unresolved local start: when a skipped midnight moved today's
-// start to 01:00, the next period still begins at tomorrow's midnight, not
-// at tomorrow's 01:00.
-Result<TimeValue> next_period_start(const TimeValue& value, TimeUnit unit) {
-    const auto start = start_of_unit(value, unit);
-    if (!start) return start;
-    if (is_exact_unit(unit)) return add_units(*start, 1, unit);
-    // Both succeeded inside start_of_unit.
-    const auto local_start = truncate_local(*wall_clock(value), unit);
-    const auto next = add_local_units(split_local_ms(*local_start), 1, unit);
-    if (!next) return fail(next.error());
-    return value_from_local(value.zone, *next);
-}
-
-}  // namespace
-
 Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
     if (unit == TimeUnit::Millisecond) return value;
-    const auto next = next_period_start(value, unit);
+    const auto start_local_ms = local_start(value, unit);
+    if (!start_local_ms) return fail(start_local_ms.error());
+    const auto start = value_from_local(value.zone, *start_local_ms);
+    if (!start) return start;
+    const auto next = next_period_start(*start, *start_local_ms, unit);
     if (!next) return next;
     return add_units(*next, -1, TimeUnit::Millisecond);
 }

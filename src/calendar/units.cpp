@@ -45,24 +45,28 @@ Result<int64_t> add_local_days(const LocalDateTime& local, int64_t days) {
     return local_ms_from_parts(local.day + days, local.ms_of_day);
 }
 
-// Month arithmetic runs on a signed 32-bit month index (year * 12 + month - 1)
-// and clamps the day of the month to the length of the month it lands in.
 Result<int64_t> add_local_months(const LocalDateTime& local, int64_t months) {
-    if (months < std::numeric_limits<int32_t>::min() || months > std::numeric_limits<int32_t>::max())
-        return overflow();
+    if (!fits_int32(months)) return overflow();
     const CivilDate date = local.date();
     const auto index = static_cast<int32_t>(date.year * 12 + (date.month - 1));
     int32_t moved = 0;
     if (__builtin_add_overflow(index, static_cast<int32_t>(months), &moved)) return overflow();
-    const int64_t year = floor_div(moved, 12);
-    const int64_t month = moved - year * 12 + 1;
-    const auto length = month_length(year, month);
-    if (!length) return fail(length.error());
-    const int64_t day = std::min<int64_t>(date.day, *length);
-    return local_ms_from_parts(days_from_civil(year, static_cast<int>(month), static_cast<int>(day)), local.ms_of_day);
+    return local_ms_at_month_index(local, moved);
 }
 
 }  // namespace
+
+Result<int64_t> local_ms_in_month(const LocalDateTime& local, int64_t year, int64_t month) {
+    const auto length = month_length(year, month);
+    if (!length) return fail(length.error());
+    const int64_t day = std::min<int64_t>(local.date().day, *length);
+    return local_ms_from_parts(days_from_civil(year, static_cast<int>(month), static_cast<int>(day)), local.ms_of_day);
+}
+
+Result<int64_t> local_ms_at_month_index(const LocalDateTime& local, int32_t index) {
+    const int64_t year = floor_div(index, 12);
+    return local_ms_in_month(local, year, index - year * 12 + 1);
+}
 
 Result<TimeUnit> parse_unit(std::string_view text) {
     if (const auto unit = match_name(text, kUnitNames)) return *unit;

@@ -25,6 +25,13 @@ int64_t unit_length_ms(TimeUnit unit);
 
 bool is_exact_unit(TimeUnit unit);  // millisecond, second, minute, hour
 
+// The local reading moved to (year, month 1..12) with its day of the month
+// clamped to that month's length and its clock reading kept.
+Result<int64_t> local_ms_in_month(const LocalDateTime& local, int64_t year, int64_t month);
+// The same for a month index, year * 12 + (month - 1), kept in 32 bits as
+// all month arithmetic is.
+Result<int64_t> local_ms_at_month_index(const LocalDateTime& local, int32_t index);
+
 Result<TimeValue> add_units(const TimeValue& value, int64_t amount, TimeUnit unit);
 
 // A local wall-clock reading moved by whole units, as local milliseconds not

@@ -110,21 +110,7 @@ void append_signed(std::string& out, int64_t value, int width, Pad pad, bool plu
     while (n > 0) out += digits[--n];
 }
 
-struct IsoWeekDate {
-    int64_t year;
-    int week;  // [1, 53]
-};
-
-// The ISO week belongs to the year holding its Thursday.
-IsoWeekDate iso_week_date(int64_t day) {
-    const int from_monday = (weekday_from_days(day) + 6) % 7;  // [0, 6]
-    const int64_t thursday = day - from_monday + 3;
-    const int64_t year = civil_from_days(thursday).year;
-    return {year, static_cast<int>((thursday - days_from_civil(year, 1, 1)) / 7 + 1)};
-}
-
 int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& date) {
-    const int ordinal = day_of_year(local.day);
     const int weekday = local.weekday();
     switch (spec) {
     case Spec::Year: return date.year;
@@ -134,12 +120,12 @@ int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& dat
     case Spec::IsoYearMod100: return floor_mod(iso_week_date(local.day).year, 100);
     case Spec::Month: return date.month;
     case Spec::Day: return date.day;
-    case Spec::WeekFromSunday: return (ordinal - weekday + 6) / 7;
-    case Spec::WeekFromMonday: return (ordinal - (weekday + 6) % 7 + 6) / 7;
+    case Spec::WeekFromSunday: return strftime_week_of_days(local.day, 0);
+    case Spec::WeekFromMonday: return strftime_week_of_days(local.day, 1);
     case Spec::IsoWeek: return iso_week_date(local.day).week;
     case Spec::WeekdayFromSunday: return weekday;
-    case Spec::WeekdayFromMonday: return weekday == 0 ? 7 : weekday;
-    case Spec::DayOfYear: return ordinal;
+    case Spec::WeekdayFromMonday: return iso_weekday_from_days(local.day);
+    case Spec::DayOfYear: return day_of_year(local.day);
     case Spec::Hour: return local.hour();
     case Spec::Hour12: return local.hour() % 12 == 0 ? 12 : local.hour() % 12;
     case Spec::Minute: return local.minute();
@@ -153,20 +139,17 @@ int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& dat
 // Sign, hours and minutes; seconds of an old local mean time round to the
 // nearest minute, as the ISO text does.
 void append_offset(std::string& out, Spec spec, int32_t offset) {
+    if (spec == Spec::Offset || spec == Spec::OffsetColon)
+        return append_utc_offset(out, offset, spec == Spec::OffsetColon);
     out += offset < 0 ? '-' : '+';
     const int32_t magnitude = std::abs(offset);
-    if (spec == Spec::OffsetHours) return append_padded(out, magnitude / 3600, 2);
-    if (spec == Spec::OffsetSeconds) {
-        append_padded(out, magnitude / 3600, 2);
-        out += ':';
-        append_padded(out, magnitude / 60 % 60, 2);
-        out += ':';
-        return append_padded(out, magnitude % 60, 2);
-    }
-    const int32_t minutes = (magnitude + 30) / 60;
-    append_padded(out, minutes / 60, 2);
-    if (spec == Spec::OffsetColon) out += ':';
-    append_padded(out, minutes % 60, 2);
+    append_padded(out, magnitude / 3600, 2);
+    if (spec == Spec::OffsetHours) return;
+    // %::z keeps the seconds exactly.
+    out += ':';
+    append_padded(out, magnitude / 60 % 60, 2);
+    out += ':';
+    append_padded(out, magnitude % 60, 2);
 }
 
 void append_fraction(std::string& out, const Conversion& c, int millisecond) {

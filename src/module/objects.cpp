@@ -25,11 +25,6 @@ void dealloc(PyObject* self) {
     Py_DECREF(type);
 }
 
-template <class Object>
-PyObject* allocate(PyTypeObject* type) {
-    return PyType_GenericAlloc(type, 0);
-}
-
 PyType_Slot time_slots[] = {
     {Py_tp_new, reinterpret_cast<void*>(time_new)},
     {Py_tp_repr, reinterpret_cast<void*>(time_repr)},
@@ -68,13 +63,13 @@ bool create_types() {
 }
 
 PyObject* new_time(TimeValue value) {
-    PyObject* obj = allocate<TimeObject>(time_type);
+    PyObject* obj = PyType_GenericAlloc(time_type, 0);
     if (obj) reinterpret_cast<TimeObject*>(obj)->value = value;
     return obj;
 }
 
 PyObject* new_duration(DurationValue value) {
-    PyObject* obj = allocate<DurationObject>(duration_type);
+    PyObject* obj = PyType_GenericAlloc(duration_type, 0);
     if (obj) reinterpret_cast<DurationObject*>(obj)->value = value;
     return obj;
 }

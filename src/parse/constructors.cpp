@@ -9,10 +9,6 @@
 namespace qt {
 namespace {
 
-bool fits_int32(int64_t v) {
-    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
-
 // Adds count * unit_ms to local milliseconds; false on 64-bit overflow or
 // when the date leaves the calendar range.
 bool add_span(int64_t& local_ms, int64_t count, int64_t unit_ms) {

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "calendar/fields.h"
 #include "format/locale.h"
 #include "format/pattern.h"
 #include "time/text_util.h"
@@ -291,24 +290,17 @@ std::optional<int64_t> year_of(const Slot& full, const Slot& century, const Slot
     return *of_century + (*of_century < 70 ? 2000 : 1900);
 }
 
-// Weeks as %U (from_weekday 0) and %W (from_weekday 1) count them: week 1
-// starts on the year's first such weekday, the days before it are week 0.
-int64_t week_of_year(int64_t day, int from_weekday) {
-    const int64_t days_since_start = (weekday_from_days(day) - from_weekday + 7) % 7;
-    return (day_of_year(day) - days_since_start + 6) / 7;
-}
-
 // Every date field that was read names this day.
 bool date_agrees(const Fields& f, int64_t day) {
     const CivilDate c = civil_from_days(day);
-    const int64_t iso_year = iso_week_year(day);
+    const IsoWeekDate iso = iso_week_date(day);
     return year_in_range(c.year) && year_agrees(f.year, f.century, f.year_of_century, c.year) &&
-           year_agrees(f.iso_year, std::nullopt, f.iso_year_of_century, iso_year) &&
+           year_agrees(f.iso_year, std::nullopt, f.iso_year_of_century, iso.year) &&
            (!f.month || *f.month == c.month) && (!f.day || *f.day == c.day) &&
            (!f.ordinal || *f.ordinal == day_of_year(day)) && (!f.weekday || *f.weekday == weekday_from_days(day)) &&
-           (!f.week_from_sunday || *f.week_from_sunday == week_of_year(day, 0)) &&
-           (!f.week_from_monday || *f.week_from_monday == week_of_year(day, 1)) &&
-           (!f.iso_week || *f.iso_week == iso_week(day));
+           (!f.week_from_sunday || *f.week_from_sunday == strftime_week_of_days(day, 0)) &&
+           (!f.week_from_monday || *f.week_from_monday == strftime_week_of_days(day, 1)) &&
+           (!f.iso_week || *f.iso_week == iso.week);
 }
 
 // Day `weekday` (Sunday 0) of week `week` counted from the first

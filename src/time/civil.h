@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <climits>
 
 namespace qt {
 
@@ -66,6 +67,37 @@ constexpr int day_of_year(int64_t z) {
     return static_cast<int>(z - days_from_civil(c.year, 1, 1)) + 1;
 }
 
+// Weekday counted from Monday = 1 to Sunday = 7.
+constexpr int iso_weekday_from_days(int64_t z) { return (weekday_from_days(z) + 6) % 7 + 1; }
+
+// Weeks that start on Sunday, week 1 holding 1 January (so the days before
+// the first Sunday form week 1 however few they are).
+constexpr int sunday_week_of_days(int64_t z) {
+    const int64_t jan1 = days_from_civil(civil_from_days(z).year, 1, 1);
+    return static_cast<int>((z - jan1 + weekday_from_days(jan1)) / 7) + 1;
+}
+
+// strftime's %U (first_weekday 0) and %W (first_weekday 1): week 1 starts on
+// the year's first such weekday and the days before it are week 0.
+constexpr int strftime_week_of_days(int64_t z, int first_weekday) {
+    const int since_week_start = (weekday_from_days(z) - first_weekday + 7) % 7;
+    return (day_of_year(z) - since_week_start + 6) / 7;
+}
+
+struct IsoWeekDate {
+    int64_t year;  // the ISO week-numbering year
+    int week;      // [1, 53]
+};
+
+// An ISO week (Monday to Sunday) belongs to the year holding its Thursday.
+constexpr IsoWeekDate iso_week_date(int64_t z) {
+    const int64_t thursday = z + (4 - iso_weekday_from_days(z));
+    const int64_t year = civil_from_days(thursday).year;
+    return {year, static_cast<int>((thursday - days_from_civil(year, 1, 1)) / 7 + 1)};
+}
+
+constexpr bool fits_int32(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
+
 inline constexpr int64_t kMinYear = -262143;
 inline constexpr int64_t kMaxYear = 262142;
 // The first supported instant is -8'334'601'315'200'000 ms, which falls on
@@ -83,6 +115,8 @@ static_assert(kMaxUtcMs == 8'210'266'876'799'999);
 static_assert(civil_from_days(kMinDay) == CivilDate{kMinYear - 1, 12, 31});
 //static_assert(civil_from_days(kMaxDay) == CivilDate{kMaxYear, 12, 31});
 static_assert(weekday_from_days(0) == 4);
+static_assert(iso_week_date(days_from_civil(2021, 1, 1)).week == 53);  // ISO week 53 of 2020
+static_assert(sunday_week_of_days(days_from_civil(2000, 12, 31)) == 54);
 
 constexpr bool day_in_range(int64_t day) { return day >= kMinDay && day <= kMaxDay; }
 constexpr bool year_in_range(int64_t year) { return year >= kMinYear && year <= kMaxYear; }

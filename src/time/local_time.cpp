@@ -36,6 +36,15 @@ void append_date_time(std::string& out, const LocalDateTime& local, char separat
     append_padded(out, local.second(), 2);
 }
 
+void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon) {
+    const int32_t magnitude = std::abs(offset_seconds);
+    const int32_t minutes = (magnitude + 30) / 60;
+    out += offset_seconds < 0 ? '-' : '+';
+    append_padded(out, minutes / 60, 2);
+    if (colon) out += ':';
+    append_padded(out, minutes % 60, 2);
+}
+
 Result<ZoneOffset> offset_of(const TimeValue& value) {
     if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
     return offset_at(value.zone, floor_div(value.utc_ms, 1000));
@@ -81,17 +90,8 @@ Result<std::string> to_iso(const TimeValue& value) {
     append_date_time(out, *local, 'T');
     out += '.';
     append_padded(out, local->millisecond(), 3);
-    if (local->offset == 0) {
-        out += 'Z';
-        return out;
-    }
-    // Local mean time offsets carry seconds; the text shows the nearest minute.
-    const int32_t magnitude = std::abs(local->offset);
-    const int32_t minutes = (magnitude + 30) / 60;
-    out += local->offset < 0 ? '-' : '+';
-    append_padded(out, minutes / 60, 2);
-    out += ':';
-    append_padded(out, minutes % 60, 2);
+    if (local->offset == 0) out += 'Z';
+    else append_utc_offset(out, local->offset, true);
     return out;
 }
 

@@ -61,6 +61,9 @@ Result<std::string> to_iso(const TimeValue& value);
 
 // Appends "YYYY-MM-DD" + separator + "HH:MM:SS" of a local reading.
 void append_date_time(std::string& out, const LocalDateTime& local, char separator);
+// Appends an offset as sign, hours, [":"] minutes. Old local mean time
+// offsets carry seconds; the text shows the nearest minute.
+void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon);
 // Appends a year: four digits for 0..9999, else a sign and at least four.
 void append_iso_year(std::string& out, int64_t year);
 // Appends a number zero-padded to `width` digits (value >= 0).

@@ -49,7 +49,7 @@ ZoneOffset type_offset(const ZoneRecord& rec, unsigned type) {
     return {t.offset, t.dst};
 }
 
-// Instant of an offset candidate when it really maps to `local_s`.
+// Whether the instant `local_s - offset` really reads as `local_s`.
 bool maps_to(ZoneId zone, int64_t local_s, int32_t offset) {
     return offset_at(zone, local_s - offset).seconds == offset;
 }
