@@ -53,12 +53,16 @@ class TestLookup:
 
 
 def oracle_instants():
-    """Instants from 1850 to 2100, plus a few far in the future."""
-    years = list(range(1850, 2101, 3)) + [2400, 2999, 9998]
+    """Instants from 1850 to 2100, a few far in the future, and the last and
+    first seconds of the years where the precomputed rule years begin and end."""
+    years = list(range(1850, 2101, 3)) + [2150, 2199, 2200, 2201, 2400, 2999, 9998]
     out = []
     for y in years:
         for month, day, hour in ((1, 15, 12), (4, 1, 3), (7, 4, 23), (10, 30, 1), (12, 31, 22)):
             out.append(int(dt.datetime(y, month, day, hour, 17, 5, tzinfo=UTC).timestamp()))
+    for y in (1969, 1970, 2199, 2200, 2201):
+        start = int(dt.datetime(y, 1, 1, tzinfo=UTC).timestamp())
+        out += [start - 1, start]
     return out
 
 

@@ -17,6 +17,8 @@ constexpr NameGroup<TimeField> kFieldNames[] = {
     {kMonthNames, TimeField::Month},             {kQuarterNames, TimeField::Quarter},
     {kYearNames, TimeField::Year},
 };
+constexpr auto kFieldTable = pack_names<name_count(kFieldNames)>(kFieldNames);
+
 
 // The local reading of a value with one query applied to it.
 template <class F>
@@ -37,7 +39,7 @@ Result<int64_t> december_day(const TimeValue& value, int day_of_december) {
 }  // namespace
 
 Result<TimeField> parse_field(std::string_view text) {
-    if (const auto field = match_name(text, kFieldNames)) return *field;
+    if (const auto field = match_name(text, kFieldTable)) return *field;
     return fail(TimeError::invalid_field(text));
 }
 

@@ -20,6 +20,8 @@ constexpr NameGroup<TimeUnit> kUnitNames[] = {
     {kMonthNames, TimeUnit::Month},             {kQuarterNames, TimeUnit::Quarter},
     {kYearNames, TimeUnit::Year},
 };
+constexpr auto kUnitTable = pack_names<name_count(kUnitNames)>(kUnitNames);
+
 
 // Indexed by TimeUnit.
 constexpr std::array<int64_t, 9> kUnitLengthMs = {
@@ -69,7 +71,7 @@ Result<int64_t> local_ms_at_month_index(const LocalDateTime& local, int32_t inde
 }
 
 Result<TimeUnit> parse_unit(std::string_view text) {
-    if (const auto unit = match_name(text, kUnitNames)) return *unit;
+    if (const auto unit = match_name(text, kUnitTable)) return *unit;
     return fail(TimeError::invalid_unit(text));
 }
 

@@ -1,13 +1,19 @@
 #include "time/posix_rule.h"
 
+#include <array>
+
 #include "time/civil.h"
+#include "zone_dst_rules.h"
 
 namespace qt {
 namespace {
 
+using zone_table::DateRule;
+using zone_table::PosixRule;
+
 // Seconds since the epoch, counted as if local time were UTC, at which
 // `rule` fires in `year`.
-int64_t local_change_time(const zone_table::DateRule& rule, int64_t year) {
+constexpr int64_t local_change_time(const DateRule& rule, int64_t year) {
     int64_t day;
     switch (rule.kind) {
     case 0:  // Jn: 1..365, 29 February never counted
@@ -28,13 +34,75 @@ int64_t local_change_time(const zone_table::DateRule& rule, int64_t year) {
     return day * 86400 + rule.seconds;
 }
 
+// The UTC instants at which daylight saving starts and ends in one year.
+struct ChangeInstants {
+    int64_t start;
+    int64_t end;
+};
+
+constexpr ChangeInstants change_instants(const PosixRule& rule, int64_t year) {
+    return {local_change_time(rule.start, year) - rule.std_offset,
+            local_change_time(rule.end, year) - rule.dst_offset};
+}
+
+// Nearly every instant a program meets falls in these years, so their change
+// instants are worked out by the compiler; other years compute them.
+constexpr int64_t kFirstTabledYear = 1970;
+constexpr int64_t kLastTabledYear = 2199;
+constexpr size_t kTabledYears = kLastTabledYear - kFirstTabledYear + 1;
+
+using RuleYears = std::array<ChangeInstants, kTabledYears>;
+
+constexpr std::array<RuleYears, zone_table::kDstRuleCount> kChangeTable = [] {
+    std::array<RuleYears, zone_table::kDstRuleCount> table{};
+    for (int r = 0; r < zone_table::kDstRuleCount; ++r)
+        for (size_t i = 0; i < kTabledYears; ++i)
+            table[r][i] = change_instants(zone_table::kDstRules[r], kFirstTabledYear + static_cast<int64_t>(i));
+    return table;
+}();
+
+// UTC seconds at which each tabled year starts, and one past the last.
+constexpr std::array<int64_t, kTabledYears + 1> kYearStarts = [] {
+    std::array<int64_t, kTabledYears + 1> starts{};
+    for (size_t i = 0; i <= kTabledYears; ++i)
+        starts[i] = days_from_civil(kFirstTabledYear + static_cast<int64_t>(i), 1, 1) * 86400;
+    return starts;
+}();
+
+constexpr int64_t kMeanYearSeconds = 31'556'952;
+
+constexpr size_t estimated_year_index(int64_t utc_seconds) {
+    return static_cast<size_t>((utc_seconds - kYearStarts.front()) / kMeanYearSeconds);
+}
+
+// The estimate from the mean Gregorian year is never off by more than one
+// year within the table, so one correction finds the year without a full
+// calendar conversion.
+static_assert([] {
+    for (size_t i = 0; i < kTabledYears; ++i) {
+        const size_t first = estimated_year_index(kYearStarts[i]);
+        const size_t last = estimated_year_index(kYearStarts[i + 1] - 1);
+        if (first + 1 < i || first > i + 1 || last + 1 < i || last > i + 1) return false;
+    }
+    return true;
+}());
+
+ChangeInstants changes_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds) {
+    if (utc_seconds >= kYearStarts.front() && utc_seconds < kYearStarts.back()) {
+        size_t i = estimated_year_index(utc_seconds);
+        if (i >= kTabledYears || utc_seconds < kYearStarts[i]) --i;
+        else if (utc_seconds >= kYearStarts[i + 1]) ++i;
+        return kChangeTable[rec.dst_rule][i];
+    }
+    return change_instants(rec.rule, civil_from_days(floor_div(utc_seconds, 86400)).year);
+}
+
 }  // namespace
 
-ZoneOffset rule_offset_at(const zone_table::PosixRule& rule, int64_t utc_seconds) {
-    if (!rule.has_dst) return {rule.std_offset, false};
-    const int64_t year = civil_from_days(floor_div(utc_seconds, 86400)).year;
-    const int64_t start = local_change_time(rule.start, year) - rule.std_offset;
-    const int64_t end = local_change_time(rule.end, year) - rule.dst_offset;
+ZoneOffset rule_offset_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds) {
+    const PosixRule& rule = rec.rule;
+    if (rec.dst_rule < 0) return {rule.std_offset, false};
+    const auto [start, end] = changes_at(rec, utc_seconds);
     const bool in_dst = start < end ? (start <= utc_seconds && utc_seconds < end)
                                     : !(end <= utc_seconds && utc_seconds < start);
     if (in_dst) return {rule.dst_offset, rule.dst_offset != rule.std_offset};

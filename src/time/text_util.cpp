@@ -33,7 +33,12 @@ static size_t trailing_space_length(std::string_view s, size_t end) {
     return 0;
 }
 
+// Printable ASCII other than the space: no white-space character starts or
+// ends with such a byte.
+static bool is_visible_ascii(char c) { return c > 0x20 && c < 0x7F; }
+
 std::string_view trim_unicode_space(std::string_view s) {
+    if (s.empty() || (is_visible_ascii(s.front()) && is_visible_ascii(s.back()))) return s;
     size_t begin = 0;
     while (size_t n = unicode_space_length(s, begin)) begin += n;
     size_t end = s.size();
@@ -47,8 +52,7 @@ std::string_view trim_unicode_space(std::string_view s) {
 
 std::string ascii_lower(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : out) c = ascii_lower(c);
     return out;
 }
 

@@ -13,7 +13,8 @@ std::string_view trim_unicode_space(std::string_view text);
 // Length in bytes of a Unicode white-space character starting at `pos`, or 0.
 size_t unicode_space_length(std::string_view text, size_t pos);
 
-// Copy with ASCII A-Z lower-cased; other bytes unchanged.
+// ASCII A-Z lower-cased; other bytes unchanged.
+constexpr char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string ascii_lower(std::string_view text);
 
 }  // namespace qt

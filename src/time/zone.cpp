@@ -63,12 +63,14 @@ int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
         if (count < 8 && std::find(out, out + count, offset) == out + count) out[count++] = offset;
     };
     const int64_t lo = local_s - 86400, hi = local_s + 86400;
-    add(offset_at(zone, lo).seconds);
     const int64_t* first = zone_table::kTransitions + rec.first_transition;
     const int64_t* last = first + rec.transition_count;
+    // Past the listed transitions the closing rule has only its two offsets.
+    const bool rule_only = rec.transition_count == 0 || lo > last[-1];
+    if (!rule_only) add(offset_at(zone, lo).seconds);
     for (const int64_t* t = std::upper_bound(first, last, lo); t != last && *t <= hi; ++t)
         add(type_offset(rec, zone_table::kTransitionTypes[t - zone_table::kTransitions]).seconds);
-    if (rec.transition_count == 0 || hi > last[-1]) {
+    if (rule_only || hi > last[-1]) {
         add(rec.rule.std_offset);
         add(rec.rule.dst_offset);
     }
@@ -119,7 +121,7 @@ ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds) {
     const ZoneRecord& rec = record_of(zone);
     const uint32_t n = rec.transition_count;
     const int64_t* first = zone_table::kTransitions + rec.first_transition;
-    if (n == 0 || utc_seconds > first[n - 1]) return rule_offset_at(rec.rule, utc_seconds);
+    if (n == 0 || utc_seconds > first[n - 1]) return rule_offset_at(rec, utc_seconds);
     if (utc_seconds < first[0]) return type_offset(rec, rec.before_type);
     const int64_t* at = std::upper_bound(first, first + n, utc_seconds) - 1;
     return type_offset(rec, zone_table::kTransitionTypes[at - zone_table::kTransitions]);

@@ -36,6 +36,7 @@ struct ZoneRecord {
     uint32_t transition_count;
     uint32_t first_type;        // into kTypes
     uint8_t before_type;        // type before the first transition (relative)
+    int16_t dst_rule;           // into kDstRules (zone_dst_rules.h), -1 without daylight saving
     PosixRule rule;             // has_dst false and std == dst: fixed offset
 };
 
