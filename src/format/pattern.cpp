@@ -20,27 +20,39 @@ constexpr std::array<Token, 17> kTokens{{
     {"ddd", "%a"},  {"ZZ", "%z"},    {"Z", "%:z"},    {"A", "%p"},   {"a", "%P"},
 }};
 
+// Whether a token can start with `c`; every other byte is copied as it is.
+constexpr std::array<bool, 256> kTokenStarts = [] {
+    std::array<bool, 256> starts{};
+    for (const Token& t : kTokens) starts[static_cast<unsigned char>(t.token[0])] = true;
+    return starts;
+}();
+
+const Token* token_at(std::string_view rest) {
+    if (!kTokenStarts[static_cast<unsigned char>(rest[0])]) return nullptr;
+    for (const Token& t : kTokens)
+        if (rest.starts_with(t.token)) return &t;
+    return nullptr;
+}
+
 }  // namespace
 
 std::string convert_pattern(std::string_view pattern) {
     std::string out;
     out.reserve(pattern.size() + pattern.size() / 2 + 4);
+    size_t literal_start = 0;
     size_t pos = 0;
     while (pos < pattern.size()) {
-        const Token* match = nullptr;
-        for (const Token& t : kTokens) {
-            if (pattern.substr(pos).starts_with(t.token)) {
-                match = &t;
-                break;
-            }
+        const Token* match = token_at(pattern.substr(pos));
+        if (!match) {
+            ++pos;
+            continue;
         }
-        if (match) {
-            out += match->conversion;
-            pos += match->token.size();
-        } else {
-            out += pattern[pos++];
-        }
+        out.append(pattern, literal_start, pos - literal_start);
+        out += match->conversion;
+        pos += match->token.size();
+        literal_start = pos;
     }
+    out.append(pattern, literal_start);
     return out;
 }
 

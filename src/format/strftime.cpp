@@ -1,4 +1,5 @@
 // Expansion of conversion strings: the strftime language with English words.
+#include <algorithm>
 #include <cstdlib>
 
 #include "format/locale.h"
@@ -94,20 +95,26 @@ std::optional<Conversion> read_specifier(std::string_view s, size_t& at) {
 }
 
 void append_signed(std::string& out, int64_t value, int width, Pad pad, bool plus) {
-    char digits[24];
-    int n = 0;
+    // Built backwards in a buffer wide enough for any padding the specifiers
+    // ask for, then appended in one go.
+    char buffer[48];
+    char* const end = buffer + sizeof buffer;
+    char* at = end;
     // Negate digit by digit so that the most negative value needs no special case.
     int64_t rest = value;
     do {
-        digits[n++] = static_cast<char>('0' + std::abs(rest % 10));
+        *--at = static_cast<char>('0' + std::abs(rest % 10));
         rest /= 10;
     } while (rest != 0);
     const char sign = value < 0 ? '-' : (plus ? '+' : '\0');
-    const int fill = pad == Pad::None ? 0 : width - n - (sign ? 1 : 0);
-    if (pad == Pad::Space) out.append(fill > 0 ? fill : 0, ' ');
-    if (sign) out += sign;
-    if (pad == Pad::Zero) out.append(fill > 0 ? fill : 0, '0');
-    while (n > 0) out += digits[--n];
+    const int digits = static_cast<int>(end - at);
+    const int fill = pad == Pad::None ? 0 : std::min(width - digits - (sign ? 1 : 0), 16);
+    if (pad == Pad::Zero)
+        for (int i = 0; i < fill; ++i) *--at = '0';
+    if (sign) *--at = sign;
+    if (pad == Pad::Space)
+        for (int i = 0; i < fill; ++i) *--at = ' ';
+    out.append(at, static_cast<size_t>(end - at));
 }
 
 int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& date) {

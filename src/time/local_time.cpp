@@ -5,14 +5,18 @@
 namespace qt {
 
 void append_padded(std::string& out, int64_t value, int width) {
+    // Digits are written backwards into a buffer and appended in one go:
+    // text building is most of what to_iso and format do.
     char digits[24];
-    int n = 0;
+    char* const end = digits + sizeof digits;
+    char* at = end;
     do {
-        digits[n++] = static_cast<char>('0' + value % 10);
+        *--at = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value > 0);
-    for (int i = n; i < width; ++i) out += '0';
-    while (n > 0) out += digits[--n];
+    const int length = static_cast<int>(end - at);
+    if (width > length) out.append(static_cast<size_t>(width - length), '0');
+    out.append(at, static_cast<size_t>(length));
 }
 
 void append_iso_year(std::string& out, int64_t year) {
@@ -45,24 +49,39 @@ void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon) {
     append_padded(out, minutes % 60, 2);
 }
 
-Result<ZoneOffset> offset_of(const TimeValue& value) {
-    if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
-    return offset_at(value.zone, floor_div(value.utc_ms, 1000));
+TimeValue::TimeValue(int64_t ms, ZoneId z) : utc_ms(ms), zone(z) {
+    if (!ms_in_range(ms)) return;
+    const ZoneOffset in_force = offset_at(z, floor_div(ms, 1000));
+    dst = in_force.dst;
+    offset = in_force.seconds;
 }
 
-Result<LocalDateTime> wall_clock(int64_t utc_ms, ZoneId zone) {
-    if (!ms_in_range(utc_ms)) return fail(TimeError::invalid_timestamp(utc_ms));
-    const int32_t offset = offset_at(zone, floor_div(utc_ms, 1000)).seconds;
+Result<ZoneOffset> offset_of(const TimeValue& value) {
+    if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
+    return ZoneOffset{value.offset, value.dst};
+}
+
+// The local reading from an offset already known to be in force.
+static Result<LocalDateTime> local_reading(int64_t utc_ms, int32_t offset) {
     LocalDateTime local = split_local_ms(utc_ms + int64_t{offset} * 1000);
     if (!day_in_range(local.day)) return overflow();
     local.offset = offset;
     return local;
 }
 
-Result<LocalDateTime> wall_clock(const TimeValue& value) { return wall_clock(value.utc_ms, value.zone); }
+Result<LocalDateTime> wall_clock(int64_t utc_ms, ZoneId zone) {
+    if (!ms_in_range(utc_ms)) return fail(TimeError::invalid_timestamp(utc_ms));
+    return local_reading(utc_ms, offset_at(zone, floor_div(utc_ms, 1000)).seconds);
+}
+
+Result<LocalDateTime> wall_clock(const TimeValue& value) {
+    if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
+    return local_reading(value.utc_ms, value.offset);
+}
 
 Result<TimeValue> value_from_local(ZoneId zone, int64_t local_ms) {
-    return map(local_to_utc_ms(zone, local_ms), [zone](int64_t ms) { return TimeValue{ms, zone}; });
+    return map(resolve_local(zone, local_ms),
+               [zone](const ResolvedLocal& r) { return TimeValue{r.utc_ms, zone, r.offset}; });
 }
 
 Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day) {

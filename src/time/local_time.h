@@ -10,11 +10,21 @@
 
 namespace qt {
 
-// A QuendrelTime: an instant in whole milliseconds and the zone it is seen in.
+// A QuendrelTime: an instant in whole milliseconds and the zone it is seen
+// in. The zone's offset at the instant is worked out once, when the value is
+// made, so that reading the local clock later is plain arithmetic; it fills
+// padding, so the value stays 16 bytes.
 struct TimeValue {
-    int64_t utc_ms;
-    ZoneId zone;
+    int64_t utc_ms = 0;
+    ZoneId zone = 0;
+    bool dst = false;    // daylight saving in force at utc_ms
+    int32_t offset = 0;  // seconds east of UTC at utc_ms; 0 when utc_ms is out of range
+
+    TimeValue() = default;
+    TimeValue(int64_t ms, ZoneId z);
+    TimeValue(int64_t ms, ZoneId z, ZoneOffset in_force) : utc_ms(ms), zone(z), dst(in_force.dst), offset(in_force.seconds) {}
 };
+static_assert(sizeof(TimeValue) == 16);
 
 // Local wall-clock reading of a value: a day number, the milliseconds into
 // that local day, and the offset that produced it.

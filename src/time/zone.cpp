@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "time/civil.h"
 #include "time/local_time.h"
@@ -49,10 +50,6 @@ ZoneOffset type_offset(const ZoneRecord& rec, unsigned type) {
     return {t.offset, t.dst};
 }
 
-// Whether the instant `local_s - offset` really reads as `local_s`.
-bool maps_to(ZoneId zone, int64_t local_s, int32_t offset) {
-    return offset_at(zone, local_s - offset).seconds == offset;
-}
 
 // Collects the distinct offsets in force within a day of `local_s`; every
 // instant whose local reading is `local_s` uses one of them.
@@ -77,15 +74,18 @@ int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
     return count;
 }
 
-// The earliest instant whose local reading is `local_s`, if any.
-std::optional<int64_t> earliest_instant(ZoneId zone, int64_t local_s) {
+// The earliest instant, in seconds, whose local reading is `local_s`, with
+// the offset in force there; if any.
+std::optional<std::pair<int64_t, ZoneOffset>> earliest_instant(ZoneId zone, int64_t local_s) {
     int32_t offsets[8];
     const int count = offsets_near(zone, local_s, offsets);
-    std::optional<int64_t> best;
+    std::optional<std::pair<int64_t, ZoneOffset>> best;
     for (int i = 0; i < count; ++i) {
-        if (!maps_to(zone, local_s, offsets[i])) continue;
         const int64_t t = local_s - offsets[i];
-        if (!best || t < *best) best = t;
+        // The candidate counts only if the instant really reads as local_s.
+        const ZoneOffset in_force = offset_at(zone, t);
+        if (in_force.seconds != offsets[i]) continue;
+        if (!best || t < best->first) best = {t, in_force};
     }
     return best;
 }
@@ -127,19 +127,23 @@ ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds) {
     return type_offset(rec, zone_table::kTransitionTypes[at - zone_table::kTransitions]);
 }
 
-Result<int64_t> local_to_utc_ms(ZoneId zone, int64_t local_ms) {
+Result<ResolvedLocal> resolve_local(ZoneId zone, int64_t local_ms) {
     const int64_t sub_second = floor_mod(local_ms, 1000);
     int64_t local_s = floor_div(local_ms, 1000);
     constexpr int kMaxMinuteSteps = 180;
     for (int step = 0; step <= kMaxMinuteSteps; ++step, local_s += 60) {
         if (!day_in_range(floor_div(local_s, 86400))) return overflow();
-        if (const auto t = earliest_instant(zone, local_s)) {
-            const int64_t ms = *t * 1000 + sub_second;
+        if (const auto found = earliest_instant(zone, local_s)) {
+            const int64_t ms = found->first * 1000 + sub_second;
             if (!ms_in_range(ms)) return overflow();
-            return ms;
+            return ResolvedLocal{ms, found->second};
         }
     }
     return fail(TimeError::nonexistent_local_time(local_text(local_ms), zone_name(zone)));
+}
+
+Result<int64_t> local_to_utc_ms(ZoneId zone, int64_t local_ms) {
+    return map(resolve_local(zone, local_ms), [](const ResolvedLocal& r) { return r.utc_ms; });
 }
 
 }  // namespace qt

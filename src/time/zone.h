@@ -38,10 +38,17 @@ std::string_view zone_name(ZoneId zone);
 // Offset in force at an instant (any int64 second; no range check).
 ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds);
 
+// An instant in milliseconds with the offset in force at it.
+struct ResolvedLocal {
+    int64_t utc_ms;
+    ZoneOffset offset;
+};
+
 // Local wall-clock milliseconds (milliseconds since 1970-01-01T00:00 local)
 // to an instant: a repeated local time takes the earlier instant, a skipped
 // one moves forward a minute at a time for up to 180 minutes. Fails with
 // NonexistentLocalTime (naming the requested time) or ArithmeticOverflow.
+Result<ResolvedLocal> resolve_local(ZoneId zone, int64_t local_ms);
 Result<int64_t> local_to_utc_ms(ZoneId zone, int64_t local_ms);
 
 }  // namespace qt
