@@ -6,8 +6,7 @@ Failures of an operation raise ValueError with a fixed message; argument problem
 raise TypeError (OverflowError for integers beyond 64 bits).
 """
 
-from collections.abc import Sequence
-from typing import Literal, SupportsIndex, TypeAlias, final
+from typing import Literal, Protocol, SupportsIndex, TypeAlias, final
 
 __all__ = [
     "QuendrelDuration",
@@ -22,6 +21,17 @@ __all__ = [
 # fields have aliases ("ms", "d", "mo", "weekday", ...), so they stay plain `str`.
 # Inclusivity is read character by character with no normalising: exactly four texts.
 _Inclusivity: TypeAlias = Literal["()", "(]", "[)", "[]"]
+
+# List arguments take any object that Python's sequence protocol accepts, NumPy arrays
+# included, so they are described by that protocol rather than by `Sequence`. A single
+# `str` is refused at run time although it satisfies `_TextSequence`.
+class _IntSequence(Protocol):
+    def __len__(self) -> int: ...
+    def __getitem__(self, index: int, /) -> SupportsIndex: ...
+
+class _TextSequence(Protocol):
+    def __len__(self) -> int: ...
+    def __getitem__(self, index: int, /) -> str: ...
 
 @final
 class QuendrelTime:
@@ -51,28 +61,28 @@ class QuendrelTime:
         Tried as a date-time with offset, then as local date-time in `timezone`, then as a date at local midnight.
         """
     @staticmethod
-    def parse_batch(inputs: Sequence[str], timezone: str | None) -> list[int]:
+    def parse_batch(inputs: _TextSequence, timezone: str | None) -> list[int]:
         """Read every text as `parse` does and return epoch milliseconds; the first failure fails the call.
 
         A single `str` is refused with TypeError.
         """
     @staticmethod
-    def parse_format_batch(inputs: Sequence[str], pattern: str, timezone: str | None) -> list[int]:
+    def parse_format_batch(inputs: _TextSequence, pattern: str, timezone: str | None) -> list[int]:
         """Read every text with the token pattern as `parse_format` does and return epoch milliseconds."""
     @staticmethod
     def format_batch(
-        unix_millis: Sequence[SupportsIndex], pattern: str, timezone: str | None, locale: str | None
+        unix_millis: _IntSequence, pattern: str, timezone: str | None, locale: str | None
     ) -> list[str]:
         """Format epoch milliseconds in `timezone` with the locale-aware dialect of `format_locale` (None locale: "en")."""
     @staticmethod
-    def from_array(components: Sequence[SupportsIndex], timezone: str | None) -> QuendrelTime:
+    def from_array(components: _IntSequence, timezone: str | None) -> QuendrelTime:
         """Build from [year, month0, date, hour, minute, second, millisecond] (1 to 7 items) as local time.
 
         The month counts from 0; every component carries into the next larger one when out of range.
         """
     @staticmethod
     def from_unix_ms(unix_ms: SupportsIndex, timezone: str | None) -> QuendrelTime:
-        """The instant `unix_ms` milliseconds after the epoch; ValueError outside years -262143 to 262142."""
+        """The instant `unix_ms` milliseconds after the epoch; ValueError outside -8334601315200000 to 8210266876799999."""
     @staticmethod
     def from_unix(unix_seconds: SupportsIndex, timezone: str | None) -> QuendrelTime:
         """The instant `unix_seconds` seconds after the epoch."""
