@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Checks what users install rather than the development build:
+#   1. `pip wheel .` makes exactly one wheel, tagged cp310-abi3;
+#   2. abi3audit finds no symbol outside the limited API in it;
+#   3. the stubs installed by that wheel match the module (mypy's stubtest) and mypy
+#      finds them for a user's script in a fresh environment;
+#   4. the sdist builds, installs and imports in another fresh environment.
+#
+#   tools/check_dist.sh
+#
+# Everything happens in a temporary directory; the tools are installed there too.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+python=${PYTHON:-python3}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+step() { printf '\n== %s ==\n' "$1"; }
+fail() { printf 'check_dist: %s\n' "$1" >&2; exit 1; }
+
+step "wheel"
+"$python" -m pip wheel . --no-deps -q -w "$work/dist"
+wheels=("$work"/dist/*.whl)
+[[ ${#wheels[@]} -eq 1 ]] || fail "expected one wheel, got: ${wheels[*]##*/}"
+wheel=${wheels[0]}
+[[ ${wheel##*/} == quendreltime-*-cp310-abi3-*.whl ]] || fail "not a cp310-abi3 wheel: ${wheel##*/}"
+echo "${wheel##*/}"
+
+step "tools and the wheel in a fresh environment"
+"$python" -m venv "$work/venv"
+bin=$work/venv/bin
+"$bin/python" -m pip install -q --upgrade pip
+"$bin/python" -m pip install -q "$wheel" mypy abi3audit build
+
+step "abi3audit"
+"$bin/abi3audit" --strict --verbose "$wheel"
+
+# Run from the temporary directory so that the stubs come from site-packages, not from
+# the checkout.
+step "stubtest"
+(cd "$work" && "$bin/python" -m mypy.stubtest quendreltime --allowlist "$root/tools/stubtest_allowlist.txt")
+
+step "mypy on a user's script"
+cat >"$work/user.py" <<'EOF'
+from typing_extensions import assert_type
+
+import quendreltime
+
+T = quendreltime.quendrel_time
+D = quendreltime.quendrel_duration
+v = T.parse("2024-03-10 02:30", "America/New_York")
+assert_type(v, quendreltime.quendrel_time)
+assert_type(v.add(1, " Months ").to_iso(), str)
+assert_type(v.diff(T.now(None), "d", None), float)
+assert_type(v.is_between(v, v, "D", "[)"), bool)
+assert_type(v.format_locale("dddd", "pt-BR"), str)
+assert_type(T.parse_batch(["2024-01-15"], "UTC"), list[int])
+assert_type(D(1, "quarter").add(D.from_days(2)).as_hours(), float)
+assert_type(quendreltime.supported_units(), list[str])
+# Mistakes the stubs must catch; --warn-unused-ignores fails the check if one is missed.
+v.is_between(v, v, None, "[ ]")  # type: ignore[arg-type]
+v.add(1.5, "day")  # type: ignore[arg-type]
+v.set_month(None)  # type: ignore[arg-type]
+T.now()  # type: ignore[call-arg]
+T.parse(b"2024-01-15", None)  # type: ignore[arg-type]
+D.from_days(1).add(v)  # type: ignore[arg-type]
+EOF
+(cd "$work" && "$bin/python" -m mypy --strict --warn-unused-ignores --no-incremental user.py)
+
+step "sdist in a fresh environment"
+"$bin/python" -m build --sdist -o "$work/sdist" . >/dev/null
+sdists=("$work"/sdist/*.tar.gz)
+[[ ${#sdists[@]} -eq 1 ]] || fail "expected one sdist, got: ${sdists[*]##*/}"
+echo "${sdists[0]##*/}"
+"$python" -m venv "$work/from-sdist"
+"$work/from-sdist/bin/python" -m pip install -q "${sdists[0]}"
+(cd "$work" && "$work/from-sdist/bin/python" -c '
+import quendreltime
+v = quendreltime.quendrel_time.parse("2024-01-31 10:30", "Europe/Paris").add(1, "month")
+assert v.to_iso() == "2024-02-29T10:30:00.000+01:00", v.to_iso()
+print("imported", quendreltime.__file__)
+')
+
+step "all distribution checks passed"
