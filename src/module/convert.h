@@ -126,6 +126,10 @@ inline PyObject* to_python(const std::string& v) {
 inline PyObject* to_python(std::string_view v) {
     return PyUnicode_FromStringAndSize(v.data(), static_cast<Py_ssize_t>(v.size()));
 }
+template <size_t N>
+PyObject* to_python(const ShortText<N>& v) {
+    return to_python(v.view());
+}
 
 template <class Range>
     requires requires(const Range& r) { r.begin(); r.size(); }

@@ -4,49 +4,85 @@
 
 namespace qt {
 
-void append_padded(std::string& out, int64_t value, int width) {
-    // Digits are written backwards into a buffer and appended in one go:
-    // text building is most of what to_iso and format do.
-    char digits[24];
-    char* const end = digits + sizeof digits;
-    char* at = end;
-    do {
-        *--at = static_cast<char>('0' + value % 10);
+namespace {
+
+// The ISO pieces are written into a stack buffer with fixed-width digit
+// stores and appended to the caller's string once: string appends of a
+// character or two at a time were most of the cost of to_iso and format.
+
+// `value` (>= 0) as exactly `width` digits.
+char* put_digits(char* at, int64_t value, int width) {
+    for (int i = width - 1; i >= 0; --i) {
+        at[i] = static_cast<char>('0' + value % 10);
         value /= 10;
-    } while (value > 0);
-    const int length = static_cast<int>(end - at);
-    if (width > length) out.append(static_cast<size_t>(width - length), '0');
-    out.append(at, static_cast<size_t>(length));
+    }
+    return at + width;
+}
+
+int digit_count(int64_t value) {
+    int n = 1;
+    while (value >= 10) value /= 10, ++n;
+    return n;
+}
+
+// Zero-padded to `width`, longer when the value needs it.
+char* put_padded(char* at, int64_t value, int width) {
+    const int n = digit_count(value);
+    return put_digits(at, value, n > width ? n : width);
+}
+
+char* put_iso_year(char* at, int64_t year) {
+    if (year >= 0 && year <= 9999) return put_digits(at, year, 4);
+    *at++ = year < 0 ? '-' : '+';
+    return put_padded(at, year < 0 ? -year : year, 4);
+}
+
+// "YYYY-MM-DD" + separator + "HH:MM:SS": at most 26 bytes.
+char* put_date_time(char* at, const LocalDateTime& local, char separator) {
+    const CivilDate d = local.date();
+    at = put_iso_year(at, d.year);
+    *at++ = '-';
+    at = put_digits(at, d.month, 2);
+    *at++ = '-';
+    at = put_digits(at, d.day, 2);
+    *at++ = separator;
+    at = put_digits(at, local.hour(), 2);
+    *at++ = ':';
+    at = put_digits(at, local.minute(), 2);
+    *at++ = ':';
+    return put_digits(at, local.second(), 2);
+}
+
+// Sign, hours, [":"], minutes: 6 bytes.
+char* put_utc_offset(char* at, int32_t offset_seconds, bool colon) {
+    const int32_t minutes = (std::abs(offset_seconds) + 30) / 60;
+    *at++ = offset_seconds < 0 ? '-' : '+';
+    at = put_digits(at, minutes / 60, 2);
+    if (colon) *at++ = ':';
+    return put_digits(at, minutes % 60, 2);
+}
+
+}  // namespace
+
+void append_padded(std::string& out, int64_t value, int width) {
+    char digits[24];
+    if (width > 20) out.append(static_cast<size_t>(width - 20), '0'), width = 20;
+    out.append(digits, put_padded(digits, value, width));
 }
 
 void append_iso_year(std::string& out, int64_t year) {
-    if (year >= 0 && year <= 9999) return append_padded(out, year, 4);
-    out += year < 0 ? '-' : '+';
-    append_padded(out, year < 0 ? -year : year, 4);
+    char text[24];
+    out.append(text, put_iso_year(text, year));
 }
 
 void append_date_time(std::string& out, const LocalDateTime& local, char separator) {
-    const CivilDate d = local.date();
-    append_iso_year(out, d.year);
-    out += '-';
-    append_padded(out, d.month, 2);
-    out += '-';
-    append_padded(out, d.day, 2);
-    out += separator;
-    append_padded(out, local.hour(), 2);
-    out += ':';
-    append_padded(out, local.minute(), 2);
-    out += ':';
-    append_padded(out, local.second(), 2);
+    char text[32];
+    out.append(text, put_date_time(text, local, separator));
 }
 
 void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon) {
-    const int32_t magnitude = std::abs(offset_seconds);
-    const int32_t minutes = (magnitude + 30) / 60;
-    out += offset_seconds < 0 ? '-' : '+';
-    append_padded(out, minutes / 60, 2);
-    if (colon) out += ':';
-    append_padded(out, minutes % 60, 2);
+    char text[8];
+    out.append(text, put_utc_offset(text, offset_seconds, colon));
 }
 
 TimeValue::TimeValue(int64_t ms, ZoneId z) : utc_ms(ms), zone(z) {
@@ -101,17 +137,17 @@ Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds) {
     return value_from_local(value.zone, shifted);
 }
 
-Result<std::string> to_iso(const TimeValue& value) {
+Result<IsoText> to_iso(const TimeValue& value) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());
-    std::string out;
-    out.reserve(32);
-    append_date_time(out, *local, 'T');
-    out += '.';
-    append_padded(out, local->millisecond(), 3);
-    if (local->offset == 0) out += 'Z';
-    else append_utc_offset(out, local->offset, true);
-    return out;
+    IsoText text;
+    char* at = put_date_time(text.chars, *local, 'T');
+    *at++ = '.';
+    at = put_digits(at, local->millisecond(), 3);
+    if (local->offset == 0) *at++ = 'Z';
+    else at = put_utc_offset(at, local->offset, true);
+    text.size = static_cast<size_t>(at - text.chars);
+    return text;
 }
 
 }  // namespace qt

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "time/civil.h"
+#include "time/text_util.h"
 #include "time/time_error.h"
 #include "time/zone.h"
 
@@ -66,8 +67,10 @@ Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day);
 // The value's local reading moved by a number of seconds, resolved again.
 Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds);
 
-// ISO 8601 text of the value's local time with its offset.
-Result<std::string> to_iso(const TimeValue& value);
+// ISO 8601 text of the value's local time with its offset: at most
+// "+262142-12-31T23:59:59.999+23:59", 33 bytes.
+using IsoText = ShortText<40>;
+Result<IsoText> to_iso(const TimeValue& value);
 
 // Appends "YYYY-MM-DD" + separator + "HH:MM:SS" of a local reading.
 void append_date_time(std::string& out, const LocalDateTime& local, char separator);

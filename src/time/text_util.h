@@ -7,6 +7,16 @@
 
 namespace qt {
 
+// Text with a small known bound, such as an ISO stamp, kept on the stack so
+// that returning it costs no heap allocation.
+template <size_t Capacity>
+struct ShortText {
+    char chars[Capacity];
+    size_t size = 0;
+
+    std::string_view view() const { return {chars, size}; }
+};
+
 // Removes characters with the Unicode White_Space property from both ends.
 std::string_view trim_unicode_space(std::string_view text);
 

@@ -21,7 +21,7 @@ Result<TimeValue> to_timezone(const TimeValue& v, std::string_view timezone) {
 
 std::string time_repr(const TimeValue& v) {
     const auto iso = to_iso(v);
-    std::string out = iso ? "QuendrelTime(iso='" + *iso : "QuendrelTime(utc_ms=" + std::to_string(v.utc_ms);
+    std::string out = iso ? "QuendrelTime(iso='" + std::string(iso->view()) : "QuendrelTime(utc_ms=" + std::to_string(v.utc_ms);
     out += iso ? "', timezone='" : ", timezone='";
     out += zone_name(v.zone);
     out += "')";
