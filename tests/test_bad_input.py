@@ -47,8 +47,8 @@ A_DURATION = D(1, None)
 GOOD_INPUT = "2024-03-10 12:00"
 GOOD_PATTERN = "YYYY-MM-DD HH:mm"
 
-# Valid arguments by parameter name. Every integer is 1, so that True and a
-# numpy integer can be checked against it.
+# Valid arguments by parameter name. Every integer is 1 and every flag True,
+# so that True, numpy integers and numpy bools can be checked against them.
 GOOD = {
     "timezone": "Europe/Paris", "input": GOOD_INPUT, "pattern": GOOD_PATTERN, "unit": "day", "field": "hour",
     "locale": "fr", "inclusivity": "[]", "amount": 1, "value": 1, "unix_ms": 1, "unix_seconds": 1,
@@ -59,11 +59,11 @@ GOOD = {
 
 NON_ASCII = "Zürich ☃"
 BAD = {
-    "none": None, "float": 1.5, "huge": 2**70, "neg_huge": -(2**70), "bool": True, "empty": "", "spaces": "   ",
-    "int64_max": 2**63 - 1, "int64_min": -(2**63), "list_of_extremes": [2**63 - 1, -(2**63)],
-    "non_ascii": NON_ASCII, "surrogate": "\ud800", "list": [1, 2], "tuple": ("a", "b"), "set": {1, 2},
-    "generator": None, "np_int": np.int64(1), "np_float": np.float64(1.0), "time": A_TIME,
-    "duration": A_DURATION,
+    "none": None, "float": 1.5, "huge": 2**70, "neg_huge": -(2**70), "int64_max": 2**63 - 1,
+    "int64_min": -(2**63), "bool": True, "empty": "", "spaces": "   ", "non_ascii": NON_ASCII, "surrogate": "\ud800",
+    "list": [1, 2], "list_of_extremes": [2**63 - 1, -(2**63)], "tuple": ("a", "b"), "set": {1, 2},
+    "generator": None, "np_int": np.int64(1), "np_float": np.float64(1.0), "np_bool": np.bool_(True),
+    "time": A_TIME, "duration": A_DURATION,
 }
 TEXTS = ("empty", "spaces", "non_ascii")
 
@@ -84,8 +84,8 @@ EXPECT = {
     # Any str converts; what it then means is up to the parameter.
     TEXT: {**dict.fromkeys(TEXTS, ROLE), "surrogate": UNICODE},
     OPT_TEXT: {**dict.fromkeys(TEXTS, ROLE), "surrogate": UNICODE, "none": ROLE},
-    # Only True, False and None: neither 1 nor a numpy integer.
-    OPT_BOOL: {"none": OK, "bool": OK},
+    # Only True, False, None and numpy's bool: neither 1 nor a numpy integer.
+    OPT_BOOL: {"none": OK, "bool": SAME, "np_bool": SAME},
     TIME: {"time": OK},
     OPT_TIME: {"none": OK, "time": OK},
     DURATION: {"duration": OK},
@@ -158,6 +158,7 @@ CASES = [
 
 
 def check(cls, method, name, label, good_args):
+    """True when the wrong value does what its kind says, else what it did."""
     kind = KIND_BY_METHOD.get((cls, method, name), KIND[name])
     expect = EXPECT[kind].get(label, TYPE)
     value = bad_value(label)
