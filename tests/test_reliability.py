@@ -1,0 +1,362 @@
+"""Leaks, reference counts, threads and subinterpreters.
+
+One table calls every public method of both types on its success and error
+paths; the leak test runs it many times over and the thread test runs it from
+eight threads at once. QT_STRESS_SECONDS lengthens both (default: short).
+"""
+
+import ctypes
+import os
+import subprocess
+import sys
+import textwrap
+import threading
+import time
+
+import pytest
+
+import quendreltime
+from support import MAX_MS
+
+T = quendreltime.quendrel_time
+D = quendreltime.quendrel_duration
+
+STRESS_SECONDS = float(os.environ.get("QT_STRESS_SECONDS", "0"))
+
+
+def text(s):
+    """A str object of our own, so that its reference count is ours alone."""
+    return "".join(list(s))
+
+
+def number(n):
+    """An int object of our own (small ints are shared by the interpreter)."""
+    return int(str(n)) if abs(n) > 256 else n
+
+
+class Yielding:
+    """An integer whose conversion drops the interpreter lock, so that other
+    threads run in the middle of an argument list being read."""
+
+    def __init__(self, value):
+        self.value = value
+
+    def __index__(self):
+        time.sleep(0)
+        return self.value
+
+
+V = T.parse(text("2024-03-10 01:59:59.999"), text("America/New_York"))
+W = T.from_unix_ms(number(1_710_072_000_000), text("Asia/Kolkata"))
+# A value whose local time lies past the calendar's end: every local query on
+# it takes its error path.
+EDGE = T.from_unix_ms(number(MAX_MS), text("Pacific/Kiritimati"))
+DV = D(number(90_061_001), None)
+LATE = number(2**62)
+
+ZONE, BAD_ZONE, APIA = text("Europe/Paris"), text(" Mars/Base "), text("Pacific/Apia")
+UNIT, BAD_UNIT = text("month"), text("fortnight")
+PATTERN = text("dddd D MMMM YYYY [at] h:mm A")
+
+# Arguments for each public method: a success, then the error paths (bad
+# text, wrong type, overflow, a local time that does not exist). Instance
+# methods run on V, and also on EDGE and on a receiver of the wrong type.
+TIME_CALLS = {
+    "__new__": [(text("2024-01-31T10:30:00+01:00"), ZONE), (text("2024-02-30"), ZONE), (5, None)],
+    "now": [(ZONE,), (BAD_ZONE,), (5,)],
+    "parse": [(text("2024-01-31 10:30"), ZONE), (text("2011-12-30 10:00"), APIA), (text("nope"), None), (None, None)],
+    "parse_format": [(text("15/01/2024 14:30"), text("DD/MM/YYYY HH:mm"), ZONE),
+                     (text("30/12/2011 10:00"), text("DD/MM/YYYY HH:mm"), APIA), (text("x"), [1], None)],
+    "parse_batch": [([text("2024-01-15T10:30:00Z"), text("2024-01-15")], ZONE),
+                    ((text("2024-01-15"), text("bad")), None), (text("2024"), None), ([1], None)],
+    "parse_format_batch": [([text("15/01/2024")], text("DD/MM/YYYY"), ZONE),
+                           ([text("15/13/2024")], text("DD/MM/YYYY"), None), ({text("a")}, text("DD"), None)],
+    "format_batch": [([number(1_700_000_000_000), -1, Yielding(86_400_000)], PATTERN, ZONE, text("fr")),
+                     ([number(MAX_MS + 1)], PATTERN, None, None), ([0], PATTERN, None, text("xx")),
+                     ([number(2**64)], PATTERN, None, None)],
+    "from_array": [([2024, Yielding(1), 29, 23, 59], ZONE), ([2011, 11, 30, 10], APIA), ([], None), ([LATE], None),
+                   ([2024, 1.5], None)],
+    "from_unix_ms": [(number(1_700_000_000_000), ZONE), (number(MAX_MS + 1), None), (number(2**63), None)],
+    "from_unix": [(number(1_700_000_000), ZONE), (LATE, None), (text("12"), None)],
+    "duration": [(number(1500), text("second")), (1, BAD_UNIT), (LATE, text("year"))],
+    "to_iso": [()], "unix_ms": [()], "unix": [()], "value_of": [()], "timezone": [()], "to_array": [()],
+    "utc_offset": [()], "is_utc": [()], "is_dst": [()], "is_valid": [()], "days_in_month": [()],
+    "is_leap_year": [()], "year": [()], "month": [()], "date": [()], "day": [()], "hour": [()], "minute": [()],
+    "second": [()], "millisecond": [()], "day_of_year": [()], "quarter": [()], "iso_weekday": [()],
+    "iso_week": [()], "iso_week_year": [()], "week_of_year": [()], "week": [()], "weeks_in_year": [()],
+    "iso_weeks_in_year": [()], "days_in_year": [()], "is_today": [()], "is_yesterday": [()],
+    "is_tomorrow": [()], "clone_time": [()],
+    "format": [(PATTERN,), (text("YYYY %Q"),), (None,)],
+    "format_locale": [(PATTERN, text("de-AT")), (PATTERN, text("xx")), (PATTERN, 1)],
+    "to_timezone": [(ZONE,), (BAD_ZONE,), (None,)],
+    "add": [(number(1000), UNIT), (1, BAD_UNIT), (LATE, text("year")), (1.5, UNIT)],
+    "subtract": [(number(1000), UNIT), (1, BAD_UNIT), (LATE, text("day")), (number(-2**70), UNIT)],
+    "add_duration": [(DV,), (W,)],
+    "subtract_duration": [(DV,), (None,)],
+    "start_of": [(UNIT,), (BAD_UNIT,), (3,)],
+    "end_of": [(UNIT,), (BAD_UNIT,)],
+    "diff": [(W, UNIT, True), (W, BAD_UNIT, None), (W, UNIT, 1), (DV, UNIT, None)],
+    "get": [(text("date"),), (text("weekday"),)],
+    "set": [(text("hour"), 2), (text("era"), 1), (text("year"), LATE), (text("hour"), None)],
+    **{f"set_{field}": [(number(300),), (LATE,), (text("12"),)]
+       for field in ("year", "month", "date", "day", "hour", "minute", "second", "millisecond", "quarter",
+                     "iso_weekday", "day_of_year", "iso_week", "week")},
+    **{name: [(W,), (DV,)] for name in ("is_before", "is_after", "is_same", "is_same_or_before", "is_same_or_after")},
+    **{f"{name}_unit": [(W, UNIT), (W, BAD_UNIT), (None, UNIT)]
+       for name in ("is_before", "is_after", "is_same", "is_same_or_before", "is_same_or_after")},
+    "is_between": [(W, EDGE, UNIT, text("[)")), (W, EDGE, None, None), (W, EDGE, None, text("<>")),
+                   (W, EDGE, BAD_UNIT, None)],
+    "from_time": [(W, None), (W, False), (W, 0)],
+    "to_time": [(W, True), (EDGE, None), (UNIT, True)],
+    "from_now": [(None,), (True,), (1,)],
+    "to_now": [(False,), (text("yes"),)],
+    "calendar": [(W, text("pt")), (None, None), (W, text("xx")), (DV, None)],
+    "min": [(V, W), (V, DV)],
+    "max": [(V, W), (None, W)],
+    "clamp": [(W, EDGE), (W, None)],
+}
+
+DURATION_CALLS = {
+    "__new__": [(number(1500), text("minutes")), (1, BAD_UNIT), (LATE, text("year")), (1.5, None)],
+    **{f"from_{unit}": [(number(1500),), (LATE,), (None,)]
+       for unit in ("milliseconds", "seconds", "minutes", "hours", "days", "weeks", "months", "years")},
+    **{f"as_{unit}": [()]
+       for unit in ("milliseconds", "seconds", "minutes", "hours", "days", "weeks", "months", "years")},
+    "humanize": [(True,), (None,), (1,)],
+    "add": [(DV,), (D(number(2**63 - 1), None),), (V,)],
+    "subtract": [(DV,), (D(number(-(2**63)), None),), (None,)],
+    "negate": [()],
+    "abs": [()],
+}
+
+# Calls whose result depends on the clock.
+CLOCK = {"now", "from_now", "to_now", "is_today", "is_yesterday", "is_tomorrow"}
+
+ERRORS = (TypeError, ValueError, OverflowError)
+
+
+def public_methods(cls):
+    return [name for name in dir(cls) if not name.startswith("_")]
+
+
+def build_calls():
+    """(label, function, args) for every entry of both tables."""
+    calls = []
+    for cls, table, receivers in ((T, TIME_CALLS, (V, EDGE)), (D, DURATION_CALLS, (DV, D(-1, None)))):
+        wrong = DV if cls is T else V
+        for name, arg_lists in table.items():
+            if name == "__new__":
+                calls += [(f"{cls.__name__}()", cls, args) for args in arg_lists]
+            elif isinstance(vars(cls)[name], staticmethod):
+                calls += [(f"{cls.__name__}.{name}", getattr(cls, name), args) for args in arg_lists]
+            else:
+                unbound = getattr(cls, name)
+                calls += [(f"{cls.__name__}.{name}", unbound, (receiver, *args))
+                          for receiver in receivers for args in arg_lists]
+                calls.append((f"{cls.__name__}.{name}", unbound, (wrong, *arg_lists[0])))
+    return calls
+
+
+CALLS = build_calls()
+
+
+def run(calls, rounds):
+    for _ in range(rounds):
+        for _, function, args in calls:
+            try:
+                function(*args)
+            except ERRORS:
+                pass
+
+
+def outcome(label, function, args):
+    """A comparable picture of a call's result or error."""
+    try:
+        result = function(*args)
+    except ERRORS as exc:
+        return type(exc).__name__, str(exc)
+    if label.rsplit(".", 1)[-1] in CLOCK or label == "QuendrelTime.calendar" and args[1] is None:
+        return type(result).__name__
+    if isinstance(result, T):
+        return "time", result.unix_ms(), result.timezone()
+    if isinstance(result, D):
+        return "duration", result.as_milliseconds()
+    return result
+
+
+class TestCallTable:
+    @pytest.mark.parametrize("cls, table", [(T, TIME_CALLS), (D, DURATION_CALLS)], ids=["time", "duration"])
+    def test_every_public_method_is_called(self, cls, table):
+        assert sorted(table) == sorted(["__new__", *public_methods(cls)])
+
+    def test_success_and_error_paths_are_both_taken(self):
+        # Each method must succeed at least once and fail at least once, so
+        # that the loops below exercise both ways out of the binder.
+        seen = {}
+        for label, function, args in CALLS:
+            result = outcome(label, function, args)
+            failed = isinstance(result, tuple) and result[0] in {e.__name__ for e in ERRORS}
+            seen.setdefault(label, set()).add(failed)
+        assert {label: ways for label, ways in seen.items() if ways != {True, False}} == {}
+
+
+def statm_resident_bytes():
+    with open("/proc/self/statm") as f:
+        return int(f.read().split()[1]) * os.sysconf("SC_PAGE_SIZE")
+
+
+def under_sanitizer():
+    # AddressSanitizer keeps freed memory in quarantine, so resident memory
+    # grows there without any leak.
+    with open("/proc/self/maps") as f:
+        return "libasan" in f.read()
+
+
+class MallInfo2(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_size_t) for name in
+                ("arena", "ordblks", "smblks", "hblks", "hblkhd", "usmblks", "fsmblks", "uordblks", "fordblks",
+                 "keepcost")]
+
+
+def malloc_in_use():
+    """Bytes handed out by malloc (the C++ core's heap), or None."""
+    try:
+        mallinfo2 = ctypes.CDLL(None).mallinfo2
+    except AttributeError:
+        return None
+    mallinfo2.restype = MallInfo2
+    info = mallinfo2()
+    return info.uordblks + info.hblkhd
+
+
+def arguments():
+    """Every object handed to the module by the table, including list items."""
+    seen = {}
+    for _, _, args in CALLS:
+        for arg in args:
+            items = list(arg) if isinstance(arg, (list, tuple, set)) else []
+            for obj in [arg, *items]:
+                seen.setdefault(id(obj), obj)
+    return [obj for obj in seen.values() if type(obj) not in (bool, type(None)) and not
+            (type(obj) is int and -5 <= obj <= 256)]
+
+
+class TestLeaks:
+    def test_repeated_calls_keep_memory_and_references_flat(self):
+        rounds = int(1000 * max(1.0, STRESS_SECONDS))
+        watched = arguments() + [T, D]
+        run(CALLS, 30)  # caches, free lists and the UTF-8 copies of texts settle
+        refcounts = [sys.getrefcount(obj) for obj in watched]
+        blocks, heap, resident = sys.getallocatedblocks(), malloc_in_use(), statm_resident_bytes()
+
+        run(CALLS, rounds)
+
+        after = [sys.getrefcount(obj) for obj in watched]
+        grown = {repr(obj)[:60]: a - b for obj, a, b in zip(watched, after, refcounts) if a != b}
+        assert grown == {}
+        # One leaked object per call would be len(CALLS) * rounds blocks.
+        assert sys.getallocatedblocks() - blocks < rounds
+        if under_sanitizer():
+            return
+        if heap is not None:
+            assert malloc_in_use() - heap < 64 * 1024
+        assert statm_resident_bytes() - resident < 1024 * 1024
+
+    def test_error_messages_do_not_keep_the_caller_text(self):
+        # The payload of an error is copied into the message; the caller's
+        # str must be released with the exception.
+        zone = text("Nowhere/" + "x" * 10_000)
+        before = sys.getrefcount(zone)
+        for _ in range(2000):
+            with pytest.raises(ValueError):
+                T.now(zone)
+        assert sys.getrefcount(zone) == before
+
+
+class TestThreads:
+    def test_eight_threads_see_the_single_threaded_results(self):
+        expected = [outcome(*call) for call in CALLS]
+        deadline = time.monotonic() + max(2.0, STRESS_SECONDS)
+        mismatches, rounds = [], [0] * 8
+        barrier = threading.Barrier(8)
+
+        def worker(index):
+            # Each thread walks the table from its own starting point, so that
+            # different methods overlap.
+            offset = index * len(CALLS) // 8
+            order = CALLS[offset:] + CALLS[:offset]
+            wanted = expected[offset:] + expected[:offset]
+            barrier.wait()
+            while time.monotonic() < deadline and not mismatches:
+                for call, want in zip(order, wanted):
+                    got = outcome(*call)
+                    if got != want:
+                        mismatches.append((call[0], want, got))
+                        return
+                rounds[index] += 1
+
+        interval = sys.getswitchinterval()
+        sys.setswitchinterval(1e-5)
+        try:
+            threads = [threading.Thread(target=worker, args=(i,)) for i in range(8)]
+            for thread in threads:
+                thread.start()
+            for thread in threads:
+                thread.join()
+        finally:
+            sys.setswitchinterval(interval)
+        assert mismatches == []
+        assert min(rounds) > 0
+
+
+SUBINTERPRETER_SCRIPT = textwrap.dedent(
+    """
+    import sys
+    import quendreltime
+    try:
+        import _xxsubinterpreters as interpreters
+    except ImportError:
+        try:
+            import _interpreters as interpreters
+        except ImportError:
+            print("NO-SUBINTERPRETERS")
+            sys.exit(0)
+
+    def create():
+        # Newer interpreters refuse single-phase modules in isolated
+        # subinterpreters before our own check runs; ask for a shared one.
+        for args, kwargs in (((), {"isolated": False}), (("legacy",), {}), ((), {})):
+            try:
+                return interpreters.create(*args, **kwargs)
+            except (TypeError, ValueError):
+                continue
+        raise RuntimeError("cannot create a subinterpreter")
+
+    attempt = '''
+    try:
+        import quendreltime
+    except ImportError as exc:
+        print("ImportError:", exc, flush=True)
+    else:
+        print("imported", flush=True)
+    '''
+    for _ in range(2):
+        interp = create()
+        interpreters.run_string(interp, attempt)
+        interpreters.run_string(interp, attempt)
+        interpreters.destroy(interp)
+    value = quendreltime.quendrel_time.from_unix_ms(0, "Asia/Tokyo").add(1, "day")
+    print("main:", value.to_iso(), flush=True)
+    """
+)
+
+
+def test_subinterpreters_refuse_the_import():
+    process = subprocess.run([sys.executable, "-c", SUBINTERPRETER_SCRIPT], capture_output=True, text=True,
+                             timeout=60)
+    assert process.returncode == 0, process.stderr
+    if process.stdout.strip() == "NO-SUBINTERPRETERS":
+        pytest.skip("this interpreter offers no subinterpreters")
+    message = ("ImportError: quendreltime modules do not yet support subinterpreters, "
+               "see https://docs.python.org/3/c-api/init.html#sub-interpreter-support")
+    assert process.stdout.splitlines() == [message] * 4 + ["main: 1970-01-02T09:00:00.000+09:00"]
