@@ -17,7 +17,7 @@ constexpr NameGroup<TimeField> kFieldNames[] = {
     {kMonthNames, TimeField::Month},             {kQuarterNames, TimeField::Quarter},
     {kYearNames, TimeField::Year},
 };
-constexpr auto kFieldTable = pack_names<name_count(kFieldNames)>(kFieldNames);
+constexpr NameIndex<TimeField> kFieldTable(kFieldNames);
 
 
 // The local reading of a value with one query applied to it.

@@ -34,11 +34,12 @@ struct NameGroup {
 inline constexpr size_t kMaxNameLength = 12;
 
 // A name of at most kMaxNameLength bytes packed with its length into two
-// words, so that finding it in a table is two integer comparisons per entry
-// (units are parsed on nearly every call into the library).
+// words. Units and fields are parsed on nearly every call into the library,
+// so the names live in a small open-addressed hash table of packed names:
+// one multiply, then usually a single two-word comparison.
 struct PackedName {
     uint64_t head = 0;
-    uint64_t tail = 0;
+    uint64_t tail = 0;  // never 0 for a real name: its top byte holds the length
 
     constexpr PackedName() = default;
     constexpr explicit PackedName(std::string_view lowered) {
@@ -46,43 +47,52 @@ struct PackedName {
             (i < 8 ? head : tail) |= uint64_t{static_cast<unsigned char>(lowered[i])} << (8 * (i % 8));
         tail |= uint64_t{lowered.size()} << 56;
     }
+    constexpr bool empty() const { return tail == 0; }
     friend constexpr bool operator==(const PackedName&, const PackedName&) = default;
 };
 
 template <class Member>
-struct PackedEntry {
-    PackedName name;
-    Member member;
+struct NameIndex {
+    static constexpr size_t kSlotBits = 6;
+    static constexpr size_t kSlots = size_t{1} << kSlotBits;
+
+    struct Slot {
+        PackedName name;
+        Member member{};
+    };
+    std::array<Slot, kSlots> slots{};
+
+    static constexpr size_t slot_of(const PackedName& name) {
+        return static_cast<size_t>(((name.head ^ (name.tail * 31)) * 0x9E3779B97F4A7C15ULL) >> (64 - kSlotBits));
+    }
+
+    template <size_t N>
+    constexpr explicit NameIndex(const NameGroup<Member> (&groups)[N]) {
+        for (const auto& group : groups) {
+            for (const std::string_view text : group.texts) {
+                const PackedName name(text);
+                size_t i = slot_of(name);
+                while (!slots[i].name.empty()) i = (i + 1) % kSlots;
+                slots[i] = {name, group.member};
+            }
+        }
+    }
+
+    std::optional<Member> find(const PackedName& key) const {
+        for (size_t i = slot_of(key);; i = (i + 1) % kSlots) {
+            if (slots[i].name == key) return slots[i].member;
+            if (slots[i].name.empty()) return std::nullopt;
+        }
+    }
 };
 
-template <class Member, size_t N>
-constexpr size_t name_count(const NameGroup<Member> (&groups)[N]) {
-    size_t count = 0;
-    for (const auto& group : groups) count += group.texts.size();
-    return count;
-}
-
-// The groups flattened into one packed table: build it as
-//   constexpr auto kTable = pack_names<name_count(kGroups)>(kGroups);
-template <size_t Count, class Member, size_t N>
-constexpr std::array<PackedEntry<Member>, Count> pack_names(const NameGroup<Member> (&groups)[N]) {
-    std::array<PackedEntry<Member>, Count> table{};
-    size_t at = 0;
-    for (const auto& group : groups)
-        for (const std::string_view name : group.texts) table[at++] = {PackedName(name), group.member};
-    return table;
-}
-
-template <class Member, size_t Count>
-std::optional<Member> match_name(std::string_view text, const std::array<PackedEntry<Member>, Count>& table) {
+template <class Member>
+std::optional<Member> match_name(std::string_view text, const NameIndex<Member>& index) {
     const std::string_view trimmed = trim_unicode_space(text);
     if (trimmed.empty() || trimmed.size() > kMaxNameLength) return std::nullopt;
     char buffer[kMaxNameLength];
     for (size_t i = 0; i < trimmed.size(); ++i) buffer[i] = ascii_lower(trimmed[i]);
-    const PackedName key(std::string_view(buffer, trimmed.size()));
-    for (const auto& entry : table)
-        if (entry.name == key) return entry.member;
-    return std::nullopt;
+    return index.find(PackedName(std::string_view(buffer, trimmed.size())));
 }
 
 }  // namespace qt

@@ -20,7 +20,7 @@ constexpr NameGroup<TimeUnit> kUnitNames[] = {
     {kMonthNames, TimeUnit::Month},             {kQuarterNames, TimeUnit::Quarter},
     {kYearNames, TimeUnit::Year},
 };
-constexpr auto kUnitTable = pack_names<name_count(kUnitNames)>(kUnitNames);
+constexpr NameIndex<TimeUnit> kUnitTable(kUnitNames);
 
 
 // Indexed by TimeUnit.

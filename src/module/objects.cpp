@@ -17,12 +17,24 @@ PyObject* duration_repr(PyObject* self);
 
 namespace {
 
-// Frees an instance and drops the reference it held on its heap type.
+// Frees an instance and drops the reference it held on its heap type. The
+// types are not garbage-collected, so their memory is plain object memory.
 void dealloc(PyObject* self) {
     PyTypeObject* type = Py_TYPE(self);
-    auto free_slot = reinterpret_cast<freefunc>(PyType_GetSlot(type, Py_tp_free));
-    free_slot(self);
+    PyObject_Free(self);
     Py_DECREF(type);
+}
+
+// A new instance with its record set. Every field is written here, so the
+// zero fill of the generic allocator is skipped; PyObject_Init takes the
+// reference on the heap type that dealloc drops.
+template <class Object, class Record>
+PyObject* allocate(PyTypeObject* type, const Record& record) {
+    auto* obj = static_cast<Object*>(PyObject_Malloc(sizeof(Object)));
+    if (!obj) return PyErr_NoMemory();
+    PyObject_Init(reinterpret_cast<PyObject*>(obj), type);
+    obj->value = record;
+    return reinterpret_cast<PyObject*>(obj);
 }
 
 PyType_Slot time_slots[] = {
@@ -62,16 +74,8 @@ bool create_types() {
     return true;
 }
 
-PyObject* new_time(TimeValue value) {
-    PyObject* obj = PyType_GenericAlloc(time_type, 0);
-    if (obj) reinterpret_cast<TimeObject*>(obj)->value = value;
-    return obj;
-}
+PyObject* new_time(TimeValue value) { return allocate<TimeObject>(time_type, value); }
 
-PyObject* new_duration(DurationValue value) {
-    PyObject* obj = PyType_GenericAlloc(duration_type, 0);
-    if (obj) reinterpret_cast<DurationObject*>(obj)->value = value;
-    return obj;
-}
+PyObject* new_duration(DurationValue value) { return allocate<DurationObject>(duration_type, value); }
 
 }  // namespace qt::py

@@ -64,9 +64,11 @@ int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
     const int64_t* last = first + rec.transition_count;
     // Past the listed transitions the closing rule has only its two offsets.
     const bool rule_only = rec.transition_count == 0 || lo > last[-1];
-    if (!rule_only) add(offset_at(zone, lo).seconds);
-    for (const int64_t* t = std::upper_bound(first, last, lo); t != last && *t <= hi; ++t)
-        add(type_offset(rec, zone_table::kTransitionTypes[t - zone_table::kTransitions]).seconds);
+    if (!rule_only) {
+        add(offset_at(zone, lo).seconds);
+        for (const int64_t* t = std::upper_bound(first, last, lo); t != last && *t <= hi; ++t)
+            add(type_offset(rec, zone_table::kTransitionTypes[t - zone_table::kTransitions]).seconds);
+    }
     if (rule_only || hi > last[-1]) {
         add(rec.rule.std_offset);
         add(rec.rule.dst_offset);
