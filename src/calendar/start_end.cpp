@@ -6,7 +6,8 @@ namespace {
 // The local reading truncated to the start of its unit-long period, as local
 // milliseconds not yet resolved in the zone.
 Result<int64_t> truncate_local(const LocalDateTime& local, TimeUnit unit) {
-    const CivilDate date = local.date();
+    // The calendar date is worked out only for the units that need it.
+    const auto date = [&local] { return local.date(); };
     switch (unit) {
     case TimeUnit::Millisecond: return local.local_ms();
     case TimeUnit::Second: return local_ms_from_parts(local.day, local.ms_of_day / 1000 * 1000);
@@ -14,10 +15,12 @@ Result<int64_t> truncate_local(const LocalDateTime& local, TimeUnit unit) {
     case TimeUnit::Hour: return local_ms_from_parts(local.day, local.ms_of_day / 3'600'000 * 3'600'000);
     case TimeUnit::Day: return local_ms_from_parts(local.day, 0);
     case TimeUnit::Week: return local_ms_from_parts(local.day - local.weekday(), 0);
-    case TimeUnit::Month: return local_ms_from_parts(days_from_civil(date.year, date.month, 1), 0);
-    case TimeUnit::Quarter:
-        return local_ms_from_parts(days_from_civil(date.year, (date.month - 1) / 3 * 3 + 1, 1), 0);
-    case TimeUnit::Year: return local_ms_from_parts(days_from_civil(date.year, 1, 1), 0);
+    case TimeUnit::Month: return local_ms_from_parts(local.day - date().day + 1, 0);
+    case TimeUnit::Quarter: {
+        const CivilDate d = date();
+        return local_ms_from_parts(days_from_civil(d.year, (d.month - 1) / 3 * 3 + 1, 1), 0);
+    }
+    case TimeUnit::Year: return local_ms_from_parts(days_from_civil(date().year, 1, 1), 0);
     }
     return overflow();
 }
