@@ -94,14 +94,9 @@ def test_random_instants_agree_with_zoneinfo(zone, seconds):
     assert (v.to_iso(), v.utc_offset(), v.is_dst()) == (text, int(total / 60), dst)
 
 
-@settings(max_examples=300, deadline=None)
-@given(st.sampled_from(ZONES), st.datetimes(dt.datetime(1900, 1, 1), dt.datetime(2100, 1, 1)))
-def test_local_times_resolve_like_the_zone_rules(zone, naive):
+def expected_resolution(zone, naive):
     """One candidate: itself; two: the earlier; none: minute steps forward."""
     tz = zoneinfo.ZoneInfo(zone)
-    naive = naive.replace(microsecond=naive.microsecond // 1000 * 1000)
-    text = naive.isoformat(sep=" ", timespec="milliseconds")
-    got = T.parse(text, zone).unix_ms()
 
     def instants(local):
         found = set()
@@ -113,12 +108,63 @@ def test_local_times_resolve_like_the_zone_rules(zone, naive):
 
     candidate = naive
     for _ in range(181):
-        found = instants(candidate)
-        if found:
-            assert got == min(found)
-            return
+        if found := instants(candidate):
+            return min(found)
         candidate += dt.timedelta(minutes=1)
     pytest.fail("no local time within three hours")
+
+
+def resolved(zone, naive):
+    return T.parse(naive.isoformat(sep=" ", timespec="milliseconds"), zone).unix_ms()
+
+
+@settings(max_examples=300, deadline=None)
+@given(st.sampled_from(ZONES), st.datetimes(dt.datetime(1900, 1, 1), dt.datetime(2100, 1, 1)))
+def test_local_times_resolve_like_the_zone_rules(zone, naive):
+    naive = naive.replace(microsecond=naive.microsecond // 1000 * 1000)
+    assert resolved(zone, naive) == expected_resolution(zone, naive)
+
+
+def offset_changes(zone, year):
+    """UTC instants (to the minute) at which the zone's offset changes in a year."""
+    tz = zoneinfo.ZoneInfo(zone)
+    offset = lambda t: t.astimezone(tz).utcoffset()  # noqa: E731
+    t = dt.datetime(year, 1, 1, tzinfo=UTC)
+    changes = []
+    for _ in range(366):
+        after = t + dt.timedelta(days=1)
+        if offset(t) != offset(after):
+            lo, hi = t, after
+            while hi - lo > dt.timedelta(minutes=1):
+                mid = lo + (hi - lo) / 2
+                lo, hi = (mid, hi) if offset(mid) == offset(lo) else (lo, mid)
+            changes.append(hi)
+        t = after
+    return changes
+
+
+RULE_ZONES = [
+    z for z in ZONES
+    if dt.datetime(2030, 1, 15, tzinfo=zoneinfo.ZoneInfo(z)).utcoffset()
+    != dt.datetime(2030, 7, 15, tzinfo=zoneinfo.ZoneInfo(z)).utcoffset()
+]
+
+
+@pytest.mark.parametrize("year", [2030, 2200])
+def test_local_times_near_rule_changes_and_new_year(year):
+    """Local times within a day of each change and of New Year, in every
+    zone that still changes its clocks, where the closing rule decides."""
+    steps = [dt.timedelta(minutes=m) for m in (-1500, -61, -30, -1, 0, 1, 30, 59, 61, 1500)]
+    for zone in RULE_ZONES:
+        tz = zoneinfo.ZoneInfo(zone)
+        locals_ = [dt.datetime(year, 1, 1) + step for step in steps]
+        for change in offset_changes(zone, year):
+            # The change as read on the clock before it and after it.
+            for instant in (change - dt.timedelta(minutes=1), change):
+                wall = (change + instant.astimezone(tz).utcoffset()).replace(tzinfo=None)
+                locals_ += [wall + step for step in steps]
+        for naive in locals_:
+            assert resolved(zone, naive) == expected_resolution(zone, naive), (zone, naive)
 
 
 class TestResolution:

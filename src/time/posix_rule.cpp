@@ -87,26 +87,60 @@ static_assert([] {
     return true;
 }());
 
+// Kept out of line so that the tabled path needs no stack frame.
+[[gnu::noinline]] ChangeInstants computed_changes(const PosixRule& rule, int64_t utc_seconds) {
+    return change_instants(rule, civil_from_days(floor_div(utc_seconds, 86400)).year);
+}
+
+// Index of the tabled year holding the instant; the instant must lie
+// within the table.
+size_t tabled_year_index(int64_t utc_seconds) {
+    size_t i = estimated_year_index(utc_seconds);
+    if (i >= kTabledYears || utc_seconds < kYearStarts[i]) --i;
+    else if (utc_seconds >= kYearStarts[i + 1]) ++i;
+    return i;
+}
+
+bool in_table(int64_t utc_seconds) {
+    return utc_seconds >= kYearStarts.front() && utc_seconds < kYearStarts.back();
+}
+
 ChangeInstants changes_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds) {
-    if (utc_seconds >= kYearStarts.front() && utc_seconds < kYearStarts.back()) {
-        size_t i = estimated_year_index(utc_seconds);
-        if (i >= kTabledYears || utc_seconds < kYearStarts[i]) --i;
-        else if (utc_seconds >= kYearStarts[i + 1]) ++i;
-        return kChangeTable[rec.dst_rule][i];
-    }
-    return change_instants(rec.rule, civil_from_days(floor_div(utc_seconds, 86400)).year);
+    if (in_table(utc_seconds)) return kChangeTable[rec.dst_rule][tabled_year_index(utc_seconds)];
+    return computed_changes(rec.rule, utc_seconds);
+}
+
+ZoneOffset offset_between(const PosixRule& rule, ChangeInstants changes, int64_t utc_seconds) {
+    const auto [start, end] = changes;
+    const bool in_dst = start < end ? (start <= utc_seconds && utc_seconds < end)
+                                    : !(end <= utc_seconds && utc_seconds < start);
+    if (in_dst) return {rule.dst_offset, rule.dst_offset != rule.std_offset};
+    return {rule.std_offset, false};
 }
 
 }  // namespace
 
 ZoneOffset rule_offset_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds) {
-    const PosixRule& rule = rec.rule;
-    if (rec.dst_rule < 0) return {rule.std_offset, false};
-    const auto [start, end] = changes_at(rec, utc_seconds);
-    const bool in_dst = start < end ? (start <= utc_seconds && utc_seconds < end)
-                                    : !(end <= utc_seconds && utc_seconds < start);
-    if (in_dst) return {rule.dst_offset, rule.dst_offset != rule.std_offset};
-    return {rule.std_offset, false};
+    if (rec.dst_rule < 0) return {rec.rule.std_offset, false};
+    return offset_between(rec.rule, changes_at(rec, utc_seconds), utc_seconds);
+}
+
+std::optional<ZoneOffset> steady_rule_offset(const zone_table::ZoneRecord& rec, int64_t utc_seconds,
+                                             int64_t margin) {
+    if (rec.dst_rule < 0) return ZoneOffset{rec.rule.std_offset, false};
+    const int64_t first = utc_seconds - margin, last = utc_seconds + margin;
+    if (!in_table(first) || !in_table(last)) return std::nullopt;
+    // Within one year the offset changes only at that year's two instants;
+    // a window across New Year also needs both years to agree at its ends.
+    const auto& years = kChangeTable[rec.dst_rule];
+    const ChangeInstants& early = years[tabled_year_index(first)];
+    const ChangeInstants& late = years[tabled_year_index(last)];
+    const auto inside = [&](int64_t change) { return change >= first && change <= last; };
+    if (inside(early.start) || inside(early.end) || inside(late.start) || inside(late.end)) return std::nullopt;
+    const ZoneOffset at_first = offset_between(rec.rule, early, first);
+    const ZoneOffset at_last = offset_between(rec.rule, late, last);
+    if (at_first.seconds != at_last.seconds || at_first.dst != at_last.dst) return std::nullopt;
+    return at_first;
 }
 
 }  // namespace qt

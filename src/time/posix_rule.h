@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "time/zone.h"
 #include "time/zone_table.h"
@@ -20,5 +21,11 @@ namespace qt {
 // calendar year of the instant, as Python's zoneinfo places them, so both
 // agree even for rules whose changes straddle a year end.
 ZoneOffset rule_offset_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds);
+
+// The rule's offset at an instant when no change falls within `margin`
+// seconds of it, so that the same offset holds across that whole window;
+// nullopt otherwise (or when that cannot be told cheaply).
+std::optional<ZoneOffset> steady_rule_offset(const zone_table::ZoneRecord& rec, int64_t utc_seconds,
+                                             int64_t margin);
 
 }  // namespace qt

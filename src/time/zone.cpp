@@ -70,8 +70,8 @@ int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
             add(type_offset(rec, zone_table::kTransitionTypes[t - zone_table::kTransitions]).seconds);
     }
     if (rule_only || hi > last[-1]) {
-        add(rec.rule.std_offset);
         add(rec.rule.dst_offset);
+        add(rec.rule.std_offset);
     }
     return count;
 }
@@ -79,15 +79,25 @@ int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
 // The earliest instant, in seconds, whose local reading is `local_s`, with
 // the offset in force there; if any.
 std::optional<std::pair<int64_t, ZoneOffset>> earliest_instant(ZoneId zone, int64_t local_s) {
+    // Most local times lie far from any change. Past the listed transitions
+    // the rule says so at once: every candidate instant is within a day of
+    // local_s - std_offset, and if one offset holds throughout that window
+    // it is the only answer.
+    const ZoneRecord& rec = record_of(zone);
+    const int64_t probe = local_s - rec.rule.std_offset;
+    if (rec.transition_count == 0 || probe - 86400 > zone_table::kTransitions[rec.first_transition + rec.transition_count - 1])
+        if (const auto steady = steady_rule_offset(rec, probe, 86400)) return std::pair{local_s - steady->seconds, *steady};
+
     int32_t offsets[8];
     const int count = offsets_near(zone, local_s, offsets);
     std::optional<std::pair<int64_t, ZoneOffset>> best;
     for (int i = 0; i < count; ++i) {
         const int64_t t = local_s - offsets[i];
+        // A larger offset gives an earlier instant; nothing smaller can win.
+        if (best && t >= best->first) continue;
         // The candidate counts only if the instant really reads as local_s.
         const ZoneOffset in_force = offset_at(zone, t);
-        if (in_force.seconds != offsets[i]) continue;
-        if (!best || t < best->first) best = {t, in_force};
+        if (in_force.seconds == offsets[i]) best = {t, in_force};
     }
     return best;
 }
