@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -90,9 +92,17 @@ template <class Member>
 std::optional<Member> match_name(std::string_view text, const NameIndex<Member>& index) {
     const std::string_view trimmed = trim_unicode_space(text);
     if (trimmed.empty() || trimmed.size() > kMaxNameLength) return std::nullopt;
-    char buffer[kMaxNameLength];
+    // Lower-cased into a zeroed 16-byte buffer and read back as two words,
+    // which is what the PackedName constructor builds byte by byte (byte i
+    // in bits 8i and up: the memory order of a little-endian word).
+    static_assert(std::endian::native == std::endian::little);
+    char buffer[16] = {};
     for (size_t i = 0; i < trimmed.size(); ++i) buffer[i] = ascii_lower(trimmed[i]);
-    return index.find(PackedName(std::string_view(buffer, trimmed.size())));
+    PackedName key;
+    std::memcpy(&key.head, buffer, 8);
+    std::memcpy(&key.tail, buffer + 8, 8);
+    key.tail |= uint64_t{trimmed.size()} << 56;
+    return index.find(key);
 }
 
 }  // namespace qt

@@ -97,6 +97,13 @@ int64_t local_ms_of(const Fields& f) {
     return day * kMsPerDay + ((f.hour * 60 + f.minute) * 60 + f.second) * 1000 + f.nanos / 1'000'000;
 }
 
+// The value of two ASCII digits at `at`, or -1.
+int two_digits(std::string_view s, size_t at) {
+    const unsigned tens = static_cast<unsigned char>(s[at]) - '0';
+    const unsigned ones = static_cast<unsigned char>(s[at + 1]) - '0';
+    return tens < 10 && ones < 10 ? static_cast<int>(tens * 10 + ones) : -1;
+}
+
 // Seconds of a "+HH:MM" / "-HH:MM" / U+2212 offset, or "Z".
 bool read_rfc3339_offset(std::string_view s, size_t& pos, int64_t& offset) {
     if (pos < s.size() && (s[pos] == 'Z' || s[pos] == 'z')) {
@@ -114,29 +121,33 @@ bool read_rfc3339_offset(std::string_view s, size_t& pos, int64_t& offset) {
     } else {
         return false;
     }
-    int64_t hours, minutes;
-    if (!read_digits(s, pos, 2, 2, hours) || pos >= s.size() || s[pos++] != ':') return false;
-    if (pos >= s.size() || s[pos] < '0' || s[pos] > '5' || !read_digits(s, pos, 2, 2, minutes)) return false;
-    if (hours > 23) return false;
+    // "HH:MM", hours 00-23 and minutes 00-59.
+    if (s.size() - pos < 5 || s[pos + 2] != ':') return false;
+    const int hours = two_digits(s, pos), minutes = two_digits(s, pos + 3);
+    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59) return false;
+    pos += 5;
     offset = sign * (hours * 3600 + minutes * 60);
     return true;
 }
 
-// YYYY-MM-DD(T|t| )HH:MM:SS[.fraction](Z|z|±HH:MM), all of the text.
+// YYYY-MM-DD(T|t| )HH:MM:SS[.fraction](Z|z|±HH:MM), all of the text. Every
+// field up to the seconds has a fixed width, so it is read by position
+// (this is the form machines write, and batches parse it by the million).
 std::optional<int64_t> read_rfc3339(std::string_view s) {
-    if (s.size() < 4 || !is_digit(s[0]) || !is_digit(s[1]) || !is_digit(s[2]) || !is_digit(s[3])) return {};
+    constexpr size_t kSecondsEnd = 19;  // "YYYY-MM-DDTHH:MM:SS"
+    if (s.size() <= kSecondsEnd) return {};
+    const int century = two_digits(s, 0), year_of_century = two_digits(s, 2);
+    const int month = two_digits(s, 5), day = two_digits(s, 8);
+    const int hour = two_digits(s, 11), minute = two_digits(s, 14), second = two_digits(s, 17);
+    const char separator = s[10];
+    if ((century | year_of_century | month | day | hour | minute | second) < 0 || s[4] != '-' || s[7] != '-' ||
+        (separator != 'T' && separator != 't' && separator != ' ') || s[13] != ':' || s[16] != ':')
+        return {};
     Fields f;
-    size_t pos = 0;
-    auto literal = [&](char c) { return pos < s.size() && s[pos++] == c; };
-    if (!read_digits(s, pos, 4, 4, f.year) || !literal('-') || !read_digits(s, pos, 2, 2, f.month) ||
-        !literal('-') || !read_digits(s, pos, 2, 2, f.day))
-        return {};
-    if (pos >= s.size() || (s[pos] != 'T' && s[pos] != 't' && s[pos] != ' ')) return {};
-    ++pos;
-    if (!read_digits(s, pos, 2, 2, f.hour) || !literal(':') || !read_digits(s, pos, 2, 2, f.minute) ||
-        !literal(':') || !read_digits(s, pos, 2, 2, f.second))
-        return {};
-    if (pos < s.size() && s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return {};
+    f.year = century * 100 + year_of_century;
+    f.month = month, f.day = day, f.hour = hour, f.minute = minute, f.second = second;
+    size_t pos = kSecondsEnd;
+    if (s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return {};
     int64_t offset;
     if (!read_rfc3339_offset(s, pos, offset) || pos != s.size() || !valid_fields(f)) return {};
     return local_ms_of(f) - offset * 1000;

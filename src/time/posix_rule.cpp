@@ -129,12 +129,17 @@ std::optional<ZoneOffset> steady_rule_offset(const zone_table::ZoneRecord& rec, 
                                              int64_t margin) {
     if (rec.dst_rule < 0) return ZoneOffset{rec.rule.std_offset, false};
     const int64_t first = utc_seconds - margin, last = utc_seconds + margin;
-    if (!in_table(first) || !in_table(last)) return std::nullopt;
+    if (!in_table(first)) return std::nullopt;
     // Within one year the offset changes only at that year's two instants;
     // a window across New Year also needs both years to agree at its ends.
+    // The window is far shorter than a year, so it ends in the same year or
+    // the next.
+    const size_t first_year = tabled_year_index(first);
+    const size_t last_year = last < kYearStarts[first_year + 1] ? first_year : first_year + 1;
+    if (last_year == kTabledYears) return std::nullopt;
     const auto& years = kChangeTable[rec.dst_rule];
-    const ChangeInstants& early = years[tabled_year_index(first)];
-    const ChangeInstants& late = years[tabled_year_index(last)];
+    const ChangeInstants& early = years[first_year];
+    const ChangeInstants& late = years[last_year];
     const auto inside = [&](int64_t change) { return change >= first && change <= last; };
     if (inside(early.start) || inside(early.end) || inside(late.start) || inside(late.end)) return std::nullopt;
     const ZoneOffset at_first = offset_between(rec.rule, early, first);
