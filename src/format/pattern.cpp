@@ -1,6 +1,7 @@
 #include "format/pattern.h"
 
 #include <array>
+#include <cstring>
 
 namespace qt {
 
@@ -27,32 +28,51 @@ constexpr std::array<bool, 256> kTokenStarts = [] {
     return starts;
 }();
 
+// Every token is a run of one letter, listed longest first, so the token at
+// a position is the longest one of that letter that the run can hold.
 const Token* token_at(std::string_view rest) {
-    if (!kTokenStarts[static_cast<unsigned char>(rest[0])]) return nullptr;
+    const char letter = rest[0];
+    if (!kTokenStarts[static_cast<unsigned char>(letter)]) return nullptr;
+    size_t run = 1;
+    while (run < 4 && run < rest.size() && rest[run] == letter) ++run;
     for (const Token& t : kTokens)
-        if (rest.starts_with(t.token)) return &t;
+        if (t.token[0] == letter && t.token.size() <= run) return &t;
     return nullptr;
 }
+
+static_assert([] {
+    for (const Token& t : kTokens)
+        for (char c : t.token)
+            if (c != t.token[0] || t.token.size() > 4) return false;
+    return true;
+}(), "token_at relies on tokens being runs of one letter, at most four long");
+
+static_assert([] {
+    for (const Token& t : kTokens)
+        if (t.conversion.size() > 3 * t.token.size()) return false;
+    return true;
+}(), "convert_pattern sizes its buffer for at most three bytes per pattern byte");
 
 }  // namespace
 
 std::string convert_pattern(std::string_view pattern) {
+    // A token becomes at most three bytes per byte it spans ("Z" -> "%:z"),
+    // so the result is written in place into a buffer of that size.
     std::string out;
-    out.reserve(pattern.size() + pattern.size() / 2 + 4);
-    size_t literal_start = 0;
-    size_t pos = 0;
-    while (pos < pattern.size()) {
-        const Token* match = token_at(pattern.substr(pos));
-        if (!match) {
-            ++pos;
-            continue;
+    out.resize_and_overwrite(pattern.size() * 3, [pattern](char* at, size_t) {
+        char* const begin = at;
+        size_t pos = 0;
+        while (pos < pattern.size()) {
+            if (const Token* match = token_at(pattern.substr(pos))) {
+                std::memcpy(at, match->conversion.data(), match->conversion.size());
+                at += match->conversion.size();
+                pos += match->token.size();
+            } else {
+                *at++ = pattern[pos++];
+            }
         }
-        out.append(pattern, literal_start, pos - literal_start);
-        out += match->conversion;
-        pos += match->token.size();
-        literal_start = pos;
-    }
-    out.append(pattern, literal_start);
+        return static_cast<size_t>(at - begin);
+    });
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include "format/locale.h"
 #include "format/pattern.h"
+#include "time/digits.h"
 
 namespace qt {
 
@@ -99,13 +100,10 @@ void append_signed(std::string& out, int64_t value, int width, Pad pad, bool plu
     // ask for, then appended in one go.
     char buffer[48];
     char* const end = buffer + sizeof buffer;
-    char* at = end;
-    // Negate digit by digit so that the most negative value needs no special case.
-    int64_t rest = value;
-    do {
-        *--at = static_cast<char>('0' + std::abs(rest % 10));
-        rest /= 10;
-    } while (rest != 0);
+    // The magnitude in unsigned arithmetic, so the most negative value needs
+    // no special case.
+    const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    char* at = put_digits_before(end, magnitude);
     const char sign = value < 0 ? '-' : (plus ? '+' : '\0');
     const int digits = static_cast<int>(end - at);
     const int fill = pad == Pad::None ? 0 : std::min(width - digits - (sign ? 1 : 0), 16);

@@ -1,8 +1,8 @@
 #include "time/local_time.h"
 
-#include <array>
 #include <cstdlib>
-#include <cstring>
+
+#include "time/digits.h"
 
 namespace qt {
 
@@ -11,22 +11,6 @@ namespace {
 // The ISO pieces are written into a stack buffer with fixed-width digit
 // stores and appended to the caller's string once: string appends of a
 // character or two at a time were most of the cost of to_iso and format.
-
-// "00" to "99": two digits per table read instead of a chain of divisions
-// by ten, whose latency dominated the text building.
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (int i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-char* put_two(char* at, int64_t value) {
-    std::memcpy(at, &kDigitPairs[2 * value], 2);
-    return at + 2;
-}
 
 // `value` (>= 0) as exactly `width` digits.
 char* put_digits(char* at, int64_t value, int width) {
