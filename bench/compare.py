@@ -1,6 +1,6 @@
 """Side-by-side timings of quendreltime and its peers.
 
-    python bench/compare.py [--quick] [--json PATH]
+    python bench/compare.py [--quick] [--json PATH] [--markdown]
 
 Every operation is done the idiomatic way in each installed library, timed
 in the same run, and reported per call with the ratio peer/ours (above 1.0
@@ -210,10 +210,35 @@ def measure(fn, rounds, per_call_items=1):
     return statistics.median(samples), None
 
 
+def print_table(results, libs, markdown):
+    def cell(row, lib, ours):
+        if lib in row and ours:
+            return f"{row[lib] * 1e9:.0f} ({row[lib] / ours:.1f}x)"
+        return "-"
+
+    if markdown:
+        print("| operation | quendreltime | " + " | ".join(libs) + " |")
+        print("|---|---:|" + "---:|" * len(libs))
+        for name, row in results.items():
+            ours = row.get("quendreltime")
+            ours_text = f"{ours * 1e9:.0f}" if ours else "-"
+            print(f"| {name} | {ours_text} | " + " | ".join(cell(row, lib, ours) for lib in libs) + " |")
+    else:
+        header = f"{'operation':<32} {'ours':>9} " + " ".join(f"{lib:>17}" for lib in libs)
+        print(header)
+        print("-" * len(header))
+        for name, row in results.items():
+            ours = row.get("quendreltime")
+            cells = [f"{cell(row, lib, ours):>17}" for lib in libs]
+            print(f"{name:<32} {ours * 1e9 if ours else float('nan'):>7.0f}ns " + " ".join(cells))
+    print("\ntimes are nanoseconds per call (per item for batches); (Nx) = peer time / quendreltime time")
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--quick", action="store_true", help="fewer rounds, finishes in under a minute")
     parser.add_argument("--json", metavar="PATH", help="also write the figures as JSON")
+    parser.add_argument("--markdown", action="store_true", help="print the table as Markdown (for the README)")
     args = parser.parse_args(argv)
     rounds = 3 if args.quick else 7
     import warnings
@@ -228,19 +253,9 @@ def main(argv=None):
             if seconds is not None:
                 results[name][lib] = seconds
     libs = ["whenever", "datetime", "pendulum", "arrow", "pandas", "ciso8601"]
-    header = f"{'operation':<32} {'ours':>9} " + " ".join(f"{lib:>17}" for lib in libs)
-    print(header)
-    print("-" * len(header))
-    for name, row in results.items():
-        ours = row.get("quendreltime")
-        cells = []
-        for lib in libs:
-            if lib in row and ours:
-                cells.append(f"{row[lib] * 1e9:>8.0f} ({row[lib] / ours:>5.1f}x)")
-            else:
-                cells.append(f"{'-':>17}")
-        print(f"{name:<32} {ours * 1e9 if ours else float('nan'):>7.0f}ns " + " ".join(cells))
-    print("\ntimes are nanoseconds per call (per item for batches); (Nx) = peer time / quendreltime time")
+    print_table(results, libs, args.markdown)
+    sizes = {"QuendrelTime": sys.getsizeof(T.now(None)), "QuendrelDuration": sys.getsizeof(quendreltime.quendrel_duration(1, "s"))}
+    print("\nsys.getsizeof: " + ", ".join(f"{k} {v} bytes" for k, v in sizes.items()))
     if args.json:
         with open(args.json, "w") as f:
             json.dump({"python": sys.version, "date": dt.date.today().isoformat(), "seconds": results}, f, indent=2)
