@@ -37,11 +37,13 @@ Result<int64_t> local_start(const TimeValue& value, TimeUnit unit) {
 // start, so an hour always spans 3'600'000 ms. Calendar units step from the
 // unresolved local start: when a skipped midnight moved today's start to
 // 01:00, the next period still begins at tomorrow's midnight.
-Result<TimeValue> next_period_start(const TimeValue& start, int64_t start_local_ms, TimeUnit unit) {
-    if (is_exact_unit(unit)) return add_units(start, 1, unit);
+Result<ResolvedLocal> next_period_start(const TimeValue& start, int64_t start_local_ms, TimeUnit unit) {
+    if (is_exact_unit(unit))
+        return map(add_units(start, 1, unit),
+                   [](const TimeValue& v) { return ResolvedLocal{v.utc_ms, {v.offset, v.dst}, false}; });
     const auto next = add_local_units(split_local_ms(start_local_ms), 1, unit);
     if (!next) return fail(next.error());
-    return value_from_local(start.zone, *next);
+    return resolve_local(start.zone, *next);
 }
 
 }  // namespace
@@ -62,8 +64,10 @@ Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
     const auto start = value_from_local(value.zone, *start_local_ms);
     if (!start) return start;
     const auto next = next_period_start(*start, *start_local_ms, unit);
-    if (!next) return next;
-    return add_units(*next, -1, TimeUnit::Millisecond);
+    if (!next) return fail(next.error());
+    // Far from any change the millisecond before reads the same offset.
+    if (next->steady) return TimeValue{next->utc_ms - 1, value.zone, next->offset};
+    return add_units(TimeValue{next->utc_ms, value.zone, next->offset}, -1, TimeUnit::Millisecond);
 }
 
 Result<TimeValue> start_of(const TimeValue& value, std::string_view unit) {

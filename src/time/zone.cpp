@@ -76,28 +76,39 @@ int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
     return count;
 }
 
-// The earliest instant, in seconds, whose local reading is `local_s`, with
-// the offset in force there; if any.
-std::optional<std::pair<int64_t, ZoneOffset>> earliest_instant(ZoneId zone, int64_t local_s) {
+// An instant in seconds with the offset in force there; `steady` when that
+// offset holds for at least a day either side of it.
+struct FoundInstant {
+    int64_t seconds;
+    ZoneOffset offset;
+    bool steady;
+};
+
+// The earliest instant whose local reading is `local_s`, if any.
+std::optional<FoundInstant> earliest_instant(ZoneId zone, int64_t local_s) {
     // Most local times lie far from any change. Past the listed transitions
     // the rule says so at once: every candidate instant is within a day of
-    // local_s - std_offset, and if one offset holds throughout that window
-    // it is the only answer.
+    // local_s - std_offset, so if one offset holds for two days either side
+    // of that probe, it is the only answer, and it holds for a day either
+    // side of the answer too.
+    constexpr int64_t kSteadyWindow = 2 * 86400;
     const ZoneRecord& rec = record_of(zone);
     const int64_t probe = local_s - rec.rule.std_offset;
-    if (rec.transition_count == 0 || probe - 86400 > zone_table::kTransitions[rec.first_transition + rec.transition_count - 1])
-        if (const auto steady = steady_rule_offset(rec, probe, 86400)) return std::pair{local_s - steady->seconds, *steady};
+    const int64_t* const transitions = zone_table::kTransitions + rec.first_transition;
+    if (rec.transition_count == 0 || probe - kSteadyWindow > transitions[rec.transition_count - 1])
+        if (const auto steady = steady_rule_offset(rec, probe, kSteadyWindow))
+            return FoundInstant{local_s - steady->seconds, *steady, true};
 
     int32_t offsets[8];
     const int count = offsets_near(zone, local_s, offsets);
-    std::optional<std::pair<int64_t, ZoneOffset>> best;
+    std::optional<FoundInstant> best;
     for (int i = 0; i < count; ++i) {
         const int64_t t = local_s - offsets[i];
         // A larger offset gives an earlier instant; nothing smaller can win.
-        if (best && t >= best->first) continue;
+        if (best && t >= best->seconds) continue;
         // The candidate counts only if the instant really reads as local_s.
         const ZoneOffset in_force = offset_at(zone, t);
-        if (in_force.seconds == offsets[i]) best = {t, in_force};
+        if (in_force.seconds == offsets[i]) best = FoundInstant{t, in_force, false};
     }
     return best;
 }
@@ -146,9 +157,9 @@ Result<ResolvedLocal> resolve_local(ZoneId zone, int64_t local_ms) {
     for (int step = 0; step <= kMaxMinuteSteps; ++step, local_s += 60) {
         if (!day_in_range(floor_div(local_s, 86400))) return overflow();
         if (const auto found = earliest_instant(zone, local_s)) {
-            const int64_t ms = found->first * 1000 + sub_second;
+            const int64_t ms = found->seconds * 1000 + sub_second;
             if (!ms_in_range(ms)) return overflow();
-            return ResolvedLocal{ms, found->second};
+            return ResolvedLocal{ms, found->offset, found->steady};
         }
     }
     return fail(TimeError::nonexistent_local_time(local_text(local_ms), zone_name(zone)));

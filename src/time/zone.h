@@ -38,10 +38,12 @@ std::string_view zone_name(ZoneId zone);
 // Offset in force at an instant (any int64 second; no range check).
 ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds);
 
-// An instant in milliseconds with the offset in force at it.
+// An instant in milliseconds with the offset in force at it. `steady` says
+// that the same offset holds for at least a day either side of the instant.
 struct ResolvedLocal {
     int64_t utc_ms;
     ZoneOffset offset;
+    bool steady;
 };
 
 // Local wall-clock milliseconds (milliseconds since 1970-01-01T00:00 local)
