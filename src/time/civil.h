@@ -37,13 +37,31 @@ constexpr int days_in_month(int64_t year, int month) {
 }
 
 // Days since 1970-01-01 of a valid civil date.
-constexpr int64_t days_from_civil(int64_t y, int m, int d) {
+// Any year: Howard Hinnant's algorithm on 64-bit eras.
+constexpr int64_t days_from_civil_any(int64_t y, int m, int d) {
     y -= m <= 2;
     const int64_t era = floor_div(y, 400);
     const int64_t yoe = y - era * 400;                                   // [0, 399]
     const int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
     const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;           // [0, 146096]
     return era * 146097 + doe - 719468;
+}
+
+// Years within 280,000 of year 0, which covers the supported calendar: Neri
+// and Schneider's form on unsigned 32-bit numbers, about half the work of
+// the general one. Years are moved by 280,000 (700 eras) so that they are
+// never negative; the constant puts 1970-01-01 at day 0.
+constexpr int64_t days_from_civil(int64_t y, int m, int d) {
+    constexpr int64_t kYearShift = 700 * 400;
+    if (y <= -kYearShift || y >= kYearShift) return days_from_civil_any(y, m, d);
+    const uint32_t jan_feb = m <= 2;
+    const auto year = static_cast<uint32_t>(y + kYearShift) - jan_feb;  // years start on 1 March
+    const uint32_t month = jan_feb ? m + 12 : m;
+    const uint32_t century = year / 100;
+    const uint32_t year_days = 1461 * year / 4 - century + century / 4;
+    const uint32_t month_days = (979 * month - 2919) / 32;
+    constexpr int64_t kEpoch = 102'987'368;  // the count on 1970-01-01
+    return int64_t{year_days} + month_days + (d - 1) - kEpoch;
 }
 
 // Any day number: Howard Hinnant's algorithm on 64-bit eras.
