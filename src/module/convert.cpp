@@ -22,7 +22,19 @@ bool raise_cast_error(PyObject* obj, const char* expected) {
 
 bool to_int64(PyObject* obj, int64_t& out) {
     // PyLong_AsLongLong goes through __index__, so numpy integers pass and
-    // floats are refused; OverflowError past 64 bits is left as it is.
+    // floats are refused; OverflowError past 64 bits is left as it is. For
+    // a plain int the reader that reports overflow in a flag is used first:
+    // it reads the digits directly, where PyLong_AsLongLong goes through a
+    // byte-array conversion; only on overflow does the latter run, to raise
+    // the interpreter's own error.
+    if (PyLong_Check(obj)) {
+        int overflow = 0;
+        const long long value = PyLong_AsLongLongAndOverflow(obj, &overflow);
+        if (overflow == 0) {
+            out = value;
+            return true;
+        }
+    }
     const long long value = PyLong_AsLongLong(obj);
     if (value == -1 && PyErr_Occurred()) return false;
     out = value;
