@@ -32,16 +32,37 @@ Result<int64_t> local_start(const TimeValue& value, TimeUnit unit) {
     return truncate_local(*local, unit);
 }
 
+// Days in the calendar period whose first day is `first_day`.
+int64_t period_days(int64_t first_day, TimeUnit unit) {
+    switch (unit) {
+    case TimeUnit::Week: return 7;
+    case TimeUnit::Month: {
+        const CivilDate date = civil_from_days(first_day);
+        return days_in_month(date.year, date.month);
+    }
+    case TimeUnit::Quarter: {
+        const CivilDate date = civil_from_days(first_day);
+        return days_in_month(date.year, date.month) + days_in_month(date.year, date.month + 1) +
+               days_in_month(date.year, date.month + 2);
+    }
+    case TimeUnit::Year: return is_leap(civil_from_days(first_day).year) ? 366 : 365;
+    default: return 1;
+    }
+}
+
 // The start of the period after the value's, given the local start of the
 // value's own period and its resolution. Exact units step from the resolved
 // start, so an hour always spans 3'600'000 ms. Calendar units step from the
 // unresolved local start: when a skipped midnight moved today's start to
-// 01:00, the next period still begins at tomorrow's midnight.
+// 01:00, the next period still begins at tomorrow's midnight. That local
+// start is midnight of the period's first day, so the next one is the
+// period's length in days later.
 Result<ResolvedLocal> next_period_start(const TimeValue& start, int64_t start_local_ms, TimeUnit unit) {
     if (is_exact_unit(unit))
         return map(add_units(start, 1, unit),
                    [](const TimeValue& v) { return ResolvedLocal{v.utc_ms, {v.offset, v.dst}, false}; });
-    const auto next = add_local_units(split_local_ms(start_local_ms), 1, unit);
+    const int64_t first_day = floor_div(start_local_ms, kMsPerDay);
+    const auto next = local_ms_from_parts(first_day + period_days(first_day, unit), 0);
     if (!next) return fail(next.error());
     return resolve_local(start.zone, *next);
 }
