@@ -10,7 +10,7 @@ import atheris
 
 with atheris.instrument_imports():
     import contract
-    from contract import MAX_MS, MIN_MS, T, call, check_time, same_outcome
+    from contract import MAX_MS, MIN_MS, D, T, call, check_time, same_outcome
 
 EXACT_MS = {"ms": 1, "millisecond": 1, "s": 1000, "second": 1000, "m": 60_000, "minute": 60_000,
             "h": 3_600_000, "hour": 3_600_000}
@@ -130,7 +130,33 @@ def difference(draw):
     assert not ok or isinstance(text, str)
 
 
-OPERATIONS = [add, setter, set_field, from_array, start_end, between, difference]
+DURATION_MAKERS = ["from_milliseconds", "from_seconds", "from_minutes", "from_hours", "from_days", "from_weeks",
+                   "from_months", "from_years"]
+DURATION_READERS = ["as_milliseconds", "as_seconds", "as_minutes", "as_hours", "as_days", "as_weeks", "as_months",
+                    "as_years", "negate", "abs"]
+
+
+@atheris.instrument_func
+def durations(draw):
+    amount = draw.integer()
+    if draw.flag():
+        ok, length = call(D, amount, draw.pick([None, draw.unit()]))
+    else:
+        ok, length = call(getattr(D, draw.pick(DURATION_MAKERS)), amount)
+    if not ok:
+        return
+    assert type(length) is D
+    for reader in DURATION_READERS:
+        call(getattr(length, reader))
+    ok, text = call(length.humanize, draw.pick([None, True, False]))
+    assert not ok or isinstance(text, str)
+    value = draw.value()
+    ok, moved = call(draw.pick([value.add_duration, value.subtract_duration]), length)
+    if ok:
+        check_time(moved)
+
+
+OPERATIONS = [add, setter, set_field, from_array, start_end, between, difference, durations]
 
 
 def test_one_input(data):
