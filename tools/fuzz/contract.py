@@ -7,6 +7,8 @@ beyond 64 bits). Anything else, or a message of the wrong shape, fails the
 harness with an AssertionError so that libFuzzer keeps the input.
 """
 
+import sys
+
 import atheris
 
 import quendreltime
@@ -251,3 +253,14 @@ def same_outcome(first, second):
     else:
         assert r1 == r2, (r1, r2)
     return ok1
+
+
+def fuzz(operations):
+    """Runs libFuzzer; each input picks one of the operations and feeds it."""
+
+    def test_one_input(data):
+        draw = Draw(data)
+        draw.pick(operations)(draw)
+
+    atheris.Setup(sys.argv, test_one_input)
+    atheris.Fuzz()

@@ -4,8 +4,6 @@ setters, start and end of a unit, and the comparisons with is_between.
     python3 tools/fuzz/fuzz_arith.py [libFuzzer options] [corpus directory]
 """
 
-import sys
-
 import atheris
 
 with atheris.instrument_imports():
@@ -159,11 +157,5 @@ def durations(draw):
 OPERATIONS = [add, setter, set_field, from_array, start_end, between, difference, durations]
 
 
-def test_one_input(data):
-    draw = contract.Draw(data)
-    draw.pick(OPERATIONS)(draw)
-
-
 if __name__ == "__main__":
-    atheris.Setup(sys.argv, test_one_input)
-    atheris.Fuzz()
+    contract.fuzz(OPERATIONS)

@@ -4,8 +4,6 @@ format_batch, against the single-value operations they repeat.
     python3 tools/fuzz/fuzz_batch.py [libFuzzer options] [corpus directory]
 """
 
-import sys
-
 import atheris
 
 with atheris.instrument_imports():
@@ -102,11 +100,5 @@ def format_batch(draw):
 OPERATIONS = [parse_batch, parse_format_batch, format_batch]
 
 
-def test_one_input(data):
-    draw = contract.Draw(data)
-    draw.pick(OPERATIONS)(draw)
-
-
 if __name__ == "__main__":
-    atheris.Setup(sys.argv, test_one_input)
-    atheris.Fuzz()
+    contract.fuzz(OPERATIONS)

@@ -3,8 +3,6 @@
     python3 tools/fuzz/fuzz_format.py [libFuzzer options] [corpus directory]
 """
 
-import sys
-
 import atheris
 
 with atheris.instrument_imports():
@@ -125,11 +123,5 @@ def english_like_the_model(draw):
 OPERATIONS = [format_pattern, format_locale, fields_agree, calendar_text, change_zone, english_like_the_model]
 
 
-def test_one_input(data):
-    draw = contract.Draw(data)
-    draw.pick(OPERATIONS)(draw)
-
-
 if __name__ == "__main__":
-    atheris.Setup(sys.argv, test_one_input)
-    atheris.Fuzz()
+    contract.fuzz(OPERATIONS)
