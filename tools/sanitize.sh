@@ -12,7 +12,7 @@ build=build/sanitize
 python=${PYTHON:-python3}
 cmake -S . -B "$build" -G Ninja -DPython_EXECUTABLE="$(command -v "$python")" \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_SANITIZE=ON >/dev/null
-cmake --build "$build" -j2
+cmake --build "$build" -j"${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 asan=$(g++ -print-file-name=libasan.so)
 ubsan=$(g++ -print-file-name=libubsan.so)
 export LD_PRELOAD="$asan:$ubsan"
