@@ -7,8 +7,8 @@ For each name of the package's `zones` list (minus "Factory") the TZif file
 is read: its 64-bit transitions, its local time types and the POSIX TZ rule
 of its footer, which carries the zone past its last transition. Zones whose
 data is identical (links) share one data record. Names are found at run
-time through a hash-and-displace perfect hash: one hash, one probe, one
-string comparison.
+time through a hash-and-displace perfect hash: one hash (a word at a time),
+one probe, one string comparison.
 """
 
 from __future__ import annotations
@@ -172,11 +172,19 @@ def load_zone(name: str) -> ZoneData:
 # ------------------------------------------------------------ perfect hash
 
 
-def fnv1a(text: bytes) -> int:
-    h = 0xCBF29CE484222325
-    for byte in text:
-        h = ((h ^ byte) * 0x100000001B3) & MASK64
-    return h
+def name_hash(text: bytes) -> int:
+    """FNV-1a over little-endian 8-byte words (the last one zero-padded),
+    then a 64-bit finaliser so that the low bits, which pick the bucket,
+    depend on every byte."""
+    h = 0xCBF29CE484222325 ^ len(text)
+    for i in range(0, len(text), 8):
+        word = int.from_bytes(text[i : i + 8].ljust(8, b"\0"), "little")
+        h = ((h ^ word) * 0x100000001B3) & MASK64
+    h ^= h >> 33
+    h = (h * 0xFF51AFD7ED558CCD) & MASK64
+    h ^= h >> 33
+    h = (h * 0xC4CEB9FE1A85EC53) & MASK64
+    return h ^ (h >> 33)
 
 
 def mix(h: int, displacement: int) -> int:
@@ -187,7 +195,7 @@ def mix(h: int, displacement: int) -> int:
 
 def build_perfect_hash(names: list[str]) -> tuple[list[int], list[int]]:
     """Displacements per bucket and the slot table (-1 marks an empty slot)."""
-    hashes = [fnv1a(n.encode()) for n in names]
+    hashes = [name_hash(n.encode()) for n in names]
     buckets: list[list[int]] = [[] for _ in range(HASH_BUCKETS)]
     for index, h in enumerate(hashes):
         buckets[h % HASH_BUCKETS].append(index)

@@ -1,6 +1,7 @@
 #include "time/zone.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -15,12 +16,27 @@ namespace {
 
 using zone_table::ZoneRecord;
 
-// The hash the generator used to lay out kSlots (FNV-1a, then a mix with the
-// bucket's displacement).
-uint64_t fnv1a(std::string_view text) {
-    uint64_t h = 0xCBF29CE484222325ULL;
-    for (unsigned char c : text) h = (h ^ c) * 0x100000001B3ULL;
-    return h;
+// The hash the generator used to lay out kSlots (tools/gen_zone_table.py,
+// name_hash): FNV-1a over little-endian 8-byte words, the last one
+// zero-padded, then a finaliser so that every byte reaches the low bits.
+uint64_t name_hash(std::string_view text) {
+    static_assert(std::endian::native == std::endian::little);
+    uint64_t h = 0xCBF29CE484222325ULL ^ text.size();
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        h = (h ^ word) * 0x100000001B3ULL;
+    }
+    if (i < text.size()) {
+        uint64_t word = 0;
+        for (size_t j = 0; i + j < text.size(); ++j)
+            word |= uint64_t{static_cast<unsigned char>(text[i + j])} << (8 * j);
+        h = (h ^ word) * 0x100000001B3ULL;
+    }
+    h = (h ^ (h >> 33)) * 0xFF51AFD7ED558CCDULL;
+    h = (h ^ (h >> 33)) * 0xC4CEB9FE1A85EC53ULL;
+    return h ^ (h >> 33);
 }
 
 uint64_t mix(uint64_t h, uint64_t displacement) {
@@ -30,7 +46,7 @@ uint64_t mix(uint64_t h, uint64_t displacement) {
 }
 
 int find_table_name(std::string_view name) {
-    const uint64_t h = fnv1a(name);
+    const uint64_t h = name_hash(name);
     const uint64_t d = zone_table::kDisplacements[h % QT_HASH_BUCKETS];
     const int index = zone_table::kSlots[mix(h, d) % QT_HASH_SLOTS];
     if (index < 0 || zone_table::kNameLengths[index] != name.size()) return -1;
