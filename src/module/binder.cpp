@@ -33,11 +33,6 @@ Py_ssize_t keyword_index(const Signature& sig, PyObject* keyword) {
 
 bool bind_arguments(const Signature& sig, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
                     PyObject** slots) {
-    // The common call: every argument by position.
-    if (!kwnames && nargs == sig.count) {
-        for (Py_ssize_t i = 0; i < nargs; ++i) slots[i] = args[i];
-        return true;
-    }
     const std::string name(sig.qualified);
     if (nargs > sig.count) {
         return raise_type_error(name + " takes " + std::to_string(sig.count) + " positional arguments but " +

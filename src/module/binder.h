@@ -116,7 +116,7 @@ struct Method {
     static constexpr const auto& names = Text::names;
 
     template <size_t... I>
-    static PyObject* invoke(PyObject* self, PyObject** slots, std::index_sequence<I...>) {
+    static PyObject* invoke(PyObject* self, PyObject* const* slots, std::index_sequence<I...>) {
         std::tuple<Arg<std::tuple_element_t<I + kOffset, typename Traits::Args>>...> args;
         bool ok = true;
         // Convert in parameter order; the first failure ends the call.
@@ -137,6 +137,9 @@ struct Method {
     }
 
     static PyObject* fastcall(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+        // The common call, every argument by position, needs no binding.
+        if (!kwnames && nargs == static_cast<Py_ssize_t>(kCount))
+            return invoke(self, args, std::make_index_sequence<kCount>{});
         PyObject* slots[kCount + 1] = {};
         if (!bind_arguments(Text::signature(), args, nargs, kwnames, slots)) return nullptr;
         return invoke(self, slots, std::make_index_sequence<kCount>{});
