@@ -198,14 +198,20 @@ def batch_operations():
     return {name: {k: v for k, v in impls.items() if v} for name, impls in ops.items()}
 
 
-def measure(fn, rounds, per_call_items=1):
-    """Median seconds per item over several calibrated rounds."""
+def measure(fn, rounds, per_call_items=1, round_seconds=0.2):
+    """Median seconds per item over several rounds of about round_seconds."""
     try:
         fn()
     except Exception as error:  # a peer without this operation
         return None, f"{type(error).__name__}"
     timer = timeit.Timer(fn)
-    number, _ = timer.autorange()
+    number = 1
+    while True:  # calibrate: a round of `number` calls lasts about round_seconds
+        elapsed = timer.timeit(number)
+        if elapsed >= round_seconds / 4:
+            number = max(1, int(number * round_seconds / elapsed))
+            break
+        number *= 4
     samples = [timer.timeit(number) / number / per_call_items for _ in range(rounds)]
     return statistics.median(samples), None
 
@@ -240,7 +246,7 @@ def main(argv=None):
     parser.add_argument("--json", metavar="PATH", help="also write the figures as JSON")
     parser.add_argument("--markdown", action="store_true", help="print the table as Markdown (for the README)")
     args = parser.parse_args(argv)
-    rounds = 3 if args.quick else 7
+    rounds = 5 if args.quick else 7
     import warnings
 
     warnings.simplefilter("ignore")
@@ -249,7 +255,8 @@ def main(argv=None):
         items = BATCH if "100k" in name else 1
         results[name] = {}
         for lib, fn in impls.items():
-            seconds, error = measure(fn, 1 if (args.quick and items > 1) else rounds, items)
+            seconds, error = measure(fn, 1 if (args.quick and items > 1) else rounds, items,
+                                     0.06 if args.quick else 0.2)
             if seconds is not None:
                 results[name][lib] = seconds
     libs = ["whenever", "datetime", "pendulum", "arrow", "pandas", "ciso8601"]
