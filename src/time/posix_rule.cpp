@@ -135,13 +135,14 @@ std::optional<ZoneOffset> steady_rule_offset(const zone_table::ZoneRecord& rec, 
     // The window is far shorter than a year, so it ends in the same year or
     // the next.
     const size_t first_year = tabled_year_index(first);
-    const size_t last_year = last < kYearStarts[first_year + 1] ? first_year : first_year + 1;
-    if (last_year == kTabledYears) return std::nullopt;
     const auto& years = kChangeTable[rec.dst_rule];
     const ChangeInstants& early = years[first_year];
-    const ChangeInstants& late = years[last_year];
     const auto inside = [&](int64_t change) { return change >= first && change <= last; };
-    if (inside(early.start) || inside(early.end) || inside(late.start) || inside(late.end)) return std::nullopt;
+    if (inside(early.start) || inside(early.end)) return std::nullopt;
+    if (last < kYearStarts[first_year + 1]) return offset_between(rec.rule, early, utc_seconds);
+    if (first_year + 1 == kTabledYears) return std::nullopt;
+    const ChangeInstants& late = years[first_year + 1];
+    if (inside(late.start) || inside(late.end)) return std::nullopt;
     const ZoneOffset at_first = offset_between(rec.rule, early, first);
     const ZoneOffset at_last = offset_between(rec.rule, late, last);
     if (at_first.seconds != at_last.seconds || at_first.dst != at_last.dst) return std::nullopt;

@@ -167,11 +167,13 @@ ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds) {
 }
 
 Result<ResolvedLocal> resolve_local(ZoneId zone, int64_t local_ms) {
-    const int64_t sub_second = floor_mod(local_ms, 1000);
     int64_t local_s = floor_div(local_ms, 1000);
+    const int64_t sub_second = local_ms - local_s * 1000;
+    // The local seconds of the calendar's first and last days.
+    constexpr int64_t kFirstLocalSecond = kMinDay * 86400, kLastLocalSecond = (kMaxDay + 1) * 86400 - 1;
     constexpr int kMaxMinuteSteps = 180;
     for (int step = 0; step <= kMaxMinuteSteps; ++step, local_s += 60) {
-        if (!day_in_range(floor_div(local_s, 86400))) return overflow();
+        if (local_s < kFirstLocalSecond || local_s > kLastLocalSecond) return overflow();
         if (const auto found = earliest_instant(zone, local_s)) {
             const int64_t ms = found->seconds * 1000 + sub_second;
             if (!ms_in_range(ms)) return overflow();
