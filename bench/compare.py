@@ -3,8 +3,9 @@
     python bench/compare.py [--quick] [--json PATH] [--markdown]
 
 Every operation is done the idiomatic way in each installed library, timed
-in the same run, and reported per call with the ratio peer/ours (above 1.0
-means quendreltime is faster).
+in the same run (the libraries taking turns round by round), and reported
+per call as the fastest round, with the ratio peer/ours (above 1.0 means
+quendreltime is faster).
 """
 
 from __future__ import annotations
@@ -198,22 +199,33 @@ def batch_operations():
     return {name: {k: v for k, v in impls.items() if v} for name, impls in ops.items()}
 
 
-def measure(fn, rounds, per_call_items=1, round_seconds=0.2):
-    """Median seconds per item over several rounds of about round_seconds."""
+def calibrated_timer(fn, round_seconds):
+    """A timer and the number of calls that lasts about round_seconds, or
+    (None, None) when the library cannot do this operation."""
     try:
         fn()
-    except Exception as error:  # a peer without this operation
-        return None, f"{type(error).__name__}"
+    except Exception:  # a peer without this operation
+        return None, None
     timer = timeit.Timer(fn)
     number = 1
-    while True:  # calibrate: a round of `number` calls lasts about round_seconds
+    while True:
         elapsed = timer.timeit(number)
         if elapsed >= round_seconds / 4:
-            number = max(1, int(number * round_seconds / elapsed))
-            break
+            return timer, max(1, int(number * round_seconds / elapsed))
         number *= 4
-    samples = [timer.timeit(number) / number / per_call_items for _ in range(rounds)]
-    return statistics.median(samples), None
+
+
+def measure_operation(impls, rounds, per_call_items, round_seconds):
+    """Seconds per item for each library: the fastest of several rounds,
+    the libraries taking turns within each round, so that a noisy moment
+    on the machine hits them all alike rather than one of them."""
+    timers = {lib: calibrated_timer(fn, round_seconds) for lib, fn in impls.items()}
+    timers = {lib: t for lib, t in timers.items() if t[0] is not None}
+    best = {lib: float("inf") for lib in timers}
+    for _ in range(rounds):
+        for lib, (timer, number) in timers.items():
+            best[lib] = min(best[lib], timer.timeit(number) / number / per_call_items)
+    return best
 
 
 def print_table(results, libs, markdown):
@@ -253,12 +265,9 @@ def main(argv=None):
     results = {}
     for name, impls in {**operations(), **batch_operations()}.items():
         items = BATCH if "100k" in name else 1
-        results[name] = {}
-        for lib, fn in impls.items():
-            seconds, error = measure(fn, 1 if (args.quick and items > 1) else rounds, items,
-                                     0.06 if args.quick else 0.2)
-            if seconds is not None:
-                results[name][lib] = seconds
+        batch_rounds = 2 if args.quick else 3
+        results[name] = measure_operation(impls, batch_rounds if items > 1 else rounds, items,
+                                          0.06 if args.quick else 0.2)
     libs = ["whenever", "datetime", "pendulum", "arrow", "pandas", "ciso8601"]
     print_table(results, libs, args.markdown)
     sizes = {"QuendrelTime": sys.getsizeof(T.now(None)), "QuendrelDuration": sys.getsizeof(quendreltime.quendrel_duration(1, "s"))}
