@@ -13,7 +13,6 @@ from __future__ import annotations
 import argparse
 import datetime as dt
 import json
-import statistics
 import sys
 import timeit
 import zoneinfo
