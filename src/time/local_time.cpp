@@ -1,6 +1,7 @@
 #include "time/local_time.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "time/digits.h"
 
@@ -23,16 +24,15 @@ char* put_digits(char* at, int64_t value, int width) {
     return at + width;
 }
 
-int digit_count(int64_t value) {
-    int n = 1;
-    while (value >= 10) value /= 10, ++n;
-    return n;
-}
-
 // Zero-padded to `width`, longer when the value needs it.
 char* put_padded(char* at, int64_t value, int width) {
-    const int n = digit_count(value);
-    return put_digits(at, value, n > width ? n : width);
+    char digits[20];
+    char* const end = digits + sizeof digits;
+    const char* const begin = put_digits_before(end, static_cast<uint64_t>(value));
+    const auto length = static_cast<int>(end - begin);
+    for (int i = length; i < width; ++i) *at++ = '0';
+    std::memcpy(at, begin, static_cast<size_t>(length));
+    return at + length;
 }
 
 char* put_iso_year(char* at, int64_t year) {
@@ -69,9 +69,12 @@ char* put_utc_offset(char* at, int32_t offset_seconds, bool colon) {
 }  // namespace
 
 void append_padded(std::string& out, int64_t value, int width) {
-    char digits[24];
-    if (width > 20) out.append(static_cast<size_t>(width - 20), '0'), width = 20;
-    out.append(digits, put_padded(digits, value, width));
+    char digits[20];
+    char* const end = digits + sizeof digits;
+    const char* const begin = put_digits_before(end, static_cast<uint64_t>(value));
+    const auto length = static_cast<int>(end - begin);
+    if (width > length) out.append(static_cast<size_t>(width - length), '0');
+    out.append(begin, static_cast<size_t>(length));
 }
 
 void append_iso_year(std::string& out, int64_t year) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <utility>
 
 #include "time/civil.h"
 #include "time/local_time.h"
