@@ -65,7 +65,6 @@ ZoneOffset type_offset(const ZoneRecord& rec, unsigned type) {
     return {t.offset, t.dst};
 }
 
-
 // Collects the distinct offsets in force within a day of `local_s`; every
 // instant whose local reading is `local_s` uses one of them.
 int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
@@ -85,6 +84,8 @@ int offsets_near(ZoneId zone, int64_t local_s, int32_t (&out)[8]) {
             add(type_offset(rec, zone_table::kTransitionTypes[t - zone_table::kTransitions]).seconds);
     }
     if (rule_only || hi > last[-1]) {
+        // Daylight time first: its instant is the earlier one, so when it
+        // holds, standard time needs no check.
         add(rec.rule.dst_offset);
         add(rec.rule.std_offset);
     }
