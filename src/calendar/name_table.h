@@ -6,7 +6,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -44,10 +43,15 @@ struct PackedName {
     uint64_t tail = 0;  // never 0 for a real name: its top byte holds the length
 
     constexpr PackedName() = default;
-    constexpr explicit PackedName(std::string_view lowered) {
-        for (size_t i = 0; i < lowered.size(); ++i)
-            (i < 8 ? head : tail) |= uint64_t{static_cast<unsigned char>(lowered[i])} << (8 * (i % 8));
-        tail |= uint64_t{lowered.size()} << 56;
+    // From text of at most kMaxNameLength bytes, ASCII letters lower-cased:
+    // the same code packs the table's names at compile time and the
+    // caller's text at run time.
+    constexpr explicit PackedName(std::string_view text) {
+        std::array<char, 16> bytes{};
+        for (size_t i = 0; i < text.size(); ++i) bytes[i] = ascii_lower(text[i]);
+        const auto words = std::bit_cast<std::array<uint64_t, 2>>(bytes);
+        head = words[0];
+        tail = words[1] | uint64_t{text.size()} << 56;
     }
     constexpr bool empty() const { return tail == 0; }
     friend constexpr bool operator==(const PackedName&, const PackedName&) = default;
@@ -92,17 +96,7 @@ template <class Member>
 std::optional<Member> match_name(std::string_view text, const NameIndex<Member>& index) {
     const std::string_view trimmed = trim_unicode_space(text);
     if (trimmed.empty() || trimmed.size() > kMaxNameLength) return std::nullopt;
-    // Lower-cased into a zeroed 16-byte buffer and read back as two words,
-    // which is what the PackedName constructor builds byte by byte (byte i
-    // in bits 8i and up: the memory order of a little-endian word).
-    static_assert(std::endian::native == std::endian::little);
-    char buffer[16] = {};
-    for (size_t i = 0; i < trimmed.size(); ++i) buffer[i] = ascii_lower(trimmed[i]);
-    PackedName key;
-    std::memcpy(&key.head, buffer, 8);
-    std::memcpy(&key.tail, buffer + 8, 8);
-    key.tail |= uint64_t{trimmed.size()} << 56;
-    return index.find(key);
+    return index.find(PackedName(trimmed));
 }
 
 }  // namespace qt

@@ -157,26 +157,42 @@ constexpr std::string_view kNaiveForms[] = {
     "Y-m-dTH:M:Sf", "Y-m-d H:M:Sf", "Y-m-dTH:M:S", "Y-m-d H:M:S", "Y-m-dTH:M", "Y-m-d H:M", "Y-m-d",
 };
 
-}  // namespace
+// An instant read from text, with the zone's offset there when resolving a
+// local time already found it (so that making the value does not look it
+// up again).
+struct ReadInstant {
+    int64_t utc_ms;
+    std::optional<ZoneOffset> offset;
+};
 
-Result<int64_t> parse_instant(std::string_view text, ZoneId zone) {
-    if (const auto instant = read_rfc3339(text)) return *instant;
+Result<ReadInstant> read_instant(std::string_view text, ZoneId zone) {
+    if (const auto instant = read_rfc3339(text)) return ReadInstant{*instant, std::nullopt};
     for (std::string_view form : kNaiveForms) {
         Fields f;
         if (!read_naive(text, form, f) || !valid_fields(f)) continue;
         const bool leap_second = f.second == 60;
         if (leap_second) f.second = 59;
-        const auto instant = local_to_utc_ms(zone, local_ms_of(f));
-        if (!instant) return instant;
-        return *instant + (leap_second ? 1000 : 0);
+        const auto resolved = resolve_local(zone, local_ms_of(f));
+        if (!resolved) return fail(resolved.error());
+        // A leap second reads as the second after :59, whose offset may differ.
+        if (leap_second) return ReadInstant{resolved->utc_ms + 1000, std::nullopt};
+        return ReadInstant{resolved->utc_ms, resolved->offset};
     }
     return fail(TimeError::invalid_date_input(text));
+}
+
+}  // namespace
+
+Result<int64_t> parse_instant(std::string_view text, ZoneId zone) {
+    return map(read_instant(text, zone), [](const ReadInstant& r) { return r.utc_ms; });
 }
 
 Result<TimeValue> parse(std::string_view input, std::optional<std::string_view> timezone) {
     const auto zone = lookup_zone(timezone);
     if (!zone) return fail(zone.error());
-    return map(parse_instant(input, *zone), [&](int64_t ms) { return TimeValue{ms, *zone}; });
+    return map(read_instant(input, *zone), [&](const ReadInstant& r) {
+        return r.offset ? TimeValue{r.utc_ms, *zone, *r.offset} : TimeValue{r.utc_ms, *zone};
+    });
 }
 
 }  // namespace qt

@@ -17,9 +17,10 @@
 
 namespace qt {
 
-// The offset of a zone's closing rule at a UTC instant. The changes are placed in the UTC
-// calendar year of the instant, as Python's zoneinfo places them, so both
-// agree even for rules whose changes straddle a year end.
+// The offset of a zone's closing rule at a UTC instant. The changes are
+// placed in the UTC calendar year of the instant, as Python's zoneinfo
+// places them, so both agree even for rules whose changes straddle a year
+// end.
 ZoneOffset rule_offset_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds);
 
 // The rule's offset at an instant when no change falls within `margin`
