@@ -376,7 +376,7 @@ std::optional<Result<int64_t>> instant_of_timestamp(const Fields& f) {
     return ms;
 }
 
-Result<int64_t> resolve_local(ZoneId zone, int64_t local_ms, bool leap) {
+Result<int64_t> instant_in_zone(ZoneId zone, int64_t local_ms, bool leap) {
     const auto instant = local_to_utc_ms(zone, local_ms);
     if (!instant || !leap) return instant;
     return checked_instant(*instant + 1000);
@@ -391,13 +391,13 @@ std::optional<Result<int64_t>> instant_of(const Fields& f, ZoneId zone) {
     if (!day) return std::nullopt;
     bool leap = false;
     const auto time = time_of(f, leap);
-    if (!time) return resolve_local(zone, *day * kMsPerDay, false);
+    if (!time) return instant_in_zone(zone, *day * kMsPerDay, false);
     const int64_t local_ms = *day * kMsPerDay + *time;
     // A date-time written with its own offset cannot fall back to the zone
     // when it lands outside the calendar: that would silently drop the offset.
     if (f.offset && std::abs(*f.offset) < kSecondsPerDay)
         return checked_instant(local_ms + (leap ? 1000 : 0) - *f.offset * 1000);
-    return resolve_local(zone, local_ms, leap);
+    return instant_in_zone(zone, local_ms, leap);
 }
 
 }  // namespace
