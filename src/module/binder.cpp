@@ -17,9 +17,27 @@ std::string quoted_list(const std::vector<const char*>& names) {
     return out;
 }
 
+// Raises a TypeError with the whole message, NUL characters included.
 bool raise_type_error(const std::string& message) {
-    PyErr_SetString(PyExc_TypeError, message.c_str());
+    Ref text(PyUnicode_FromStringAndSize(message.data(), static_cast<Py_ssize_t>(message.size())));
+    if (text) PyErr_SetObject(PyExc_TypeError, text.get());
     return false;
+}
+
+// A keyword as the message shows it: its text in quotes, or its repr (which
+// brings its own quotes) when it holds a lone surrogate and has no UTF-8.
+bool quoted_keyword(PyObject* keyword, std::string& out) {
+    Py_ssize_t size = 0;
+    if (const char* text = PyUnicode_AsUTF8AndSize(keyword, &size)) {
+        out.append("'").append(text, static_cast<size_t>(size)).append("'");
+        return true;
+    }
+    PyErr_Clear();
+    Ref repr(PyObject_Repr(keyword));
+    const char* text = repr ? PyUnicode_AsUTF8AndSize(repr.get(), &size) : nullptr;
+    if (!text) return false;
+    out.append(text, static_cast<size_t>(size));
+    return true;
 }
 
 // Index of the parameter a keyword names, or -1.
@@ -44,12 +62,9 @@ bool bind_arguments(const Signature& sig, PyObject* const* args, Py_ssize_t narg
         PyObject* keyword = PyTuple_GetItem(kwnames, k);
         const Py_ssize_t i = keyword_index(sig, keyword);
         if (i < 0 || slots[i]) {
-            Ref text(PyObject_Str(keyword));
-            const char* kw = text ? PyUnicode_AsUTF8AndSize(text.get(), nullptr) : nullptr;
-            if (!kw) return false;
-            return raise_type_error(name + (i < 0 ? " got an unexpected keyword argument '"
-                                                  : " got multiple values for argument '") +
-                                    kw + "'");
+            std::string message = name + (i < 0 ? " got an unexpected keyword argument " : " got multiple values for argument ");
+            if (!quoted_keyword(keyword, message)) return false;
+            return raise_type_error(message);
         }
         slots[i] = args[nargs + k];
     }
@@ -66,13 +81,17 @@ void prefix_argument_error(const char* name) {
     PyObject *type, *value, *traceback;
     PyErr_Fetch(&type, &value, &traceback);
     PyErr_NormalizeException(&type, &value, &traceback);
-    Ref text(value ? PyObject_Str(value) : nullptr);
+    Ref message(value ? PyUnicode_FromFormat("argument '%s': %S", name, value) : nullptr);
+    if (!message) {
+        // An error whose own text cannot be read is passed on as it came.
+        PyErr_Clear();
+        PyErr_Restore(type, value, traceback);
+        return;
+    }
     Py_XDECREF(type);
     Py_XDECREF(value);
     Py_XDECREF(traceback);
-    const char* message = text ? PyUnicode_AsUTF8AndSize(text.get(), nullptr) : nullptr;
-    if (!message) return;
-    raise_type_error(std::string("argument '") + name + "': " + message);
+    PyErr_SetObject(PyExc_TypeError, message.get());
 }
 
 PyObject* raise_internal_failure(const char* what) {
@@ -82,21 +101,32 @@ PyObject* raise_internal_failure(const char* what) {
 
 PyObject* call_with_tuple(PyObject* (*fastcall)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*),
                           PyObject* args, PyObject* kwargs) {
+    // Converting one argument can run Python code (an __index__) that empties
+    // or rebinds the dict, so the values are held here, not borrowed from it.
     const Py_ssize_t nargs = PyTuple_Size(args);
-    std::vector<PyObject*> flat;
-    for (Py_ssize_t i = 0; i < nargs; ++i) flat.push_back(PyTuple_GetItem(args, i));
+    const Py_ssize_t nkw = kwargs ? PyDict_Size(kwargs) : 0;
+    std::vector<Ref> held;
+    held.reserve(static_cast<size_t>(nargs + nkw));
+    auto hold = [&](PyObject* borrowed) {
+        Py_INCREF(borrowed);
+        held.emplace_back(borrowed);
+    };
+    for (Py_ssize_t i = 0; i < nargs; ++i) hold(PyTuple_GetItem(args, i));
     Ref kwnames;
-    if (kwargs && PyDict_Size(kwargs) > 0) {
-        kwnames = Ref(PyTuple_New(PyDict_Size(kwargs)));
+    if (nkw > 0) {
+        kwnames = Ref(PyTuple_New(nkw));
         if (!kwnames) return nullptr;
         PyObject *key, *value;
         Py_ssize_t pos = 0, k = 0;
-        while (PyDict_Next(kwargs, &pos, &key, &value)) {
+        while (k < nkw && PyDict_Next(kwargs, &pos, &key, &value)) {
             Py_INCREF(key);
             PyTuple_SetItem(kwnames.get(), k++, key);
-            flat.push_back(value);
+            hold(value);
         }
     }
+    std::vector<PyObject*> flat;
+    flat.reserve(held.size());
+    for (const Ref& arg : held) flat.push_back(arg.get());
     return fastcall(nullptr, flat.data(), nargs, kwnames.get());
 }
 

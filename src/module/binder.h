@@ -41,6 +41,23 @@ void prefix_argument_error(const char* name);
 
 PyObject* raise_internal_failure(const char* what);
 
+// Runs the body of an entry point from Python. A C++ exception must not
+// unwind through the interpreter's C frames (it would abort the process), so
+// any that escapes the body becomes a Python exception here: MemoryError for
+// an allocation failure, the internal-failure error for anything else.
+template <class Body>
+PyObject* guarded(Body&& body) noexcept {
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return PyErr_NoMemory();
+    } catch (const std::exception& e) {
+        return raise_internal_failure(e.what());
+    } catch (...) {
+        return raise_internal_failure("unknown C++ exception");
+    }
+}
+
 // ------------------------------------------------------------- traits
 
 template <class F>
@@ -122,30 +139,28 @@ struct Method {
         // Convert in parameter order; the first failure ends the call.
         ((ok = ok && (std::get<I>(args).convert(slots[I]) || (prefix_argument_error(names[I]), false))), ...);
         if (!ok) return nullptr;
-        try {
-            if constexpr (Instance) {
-                using Receiver = std::remove_cvref_t<std::tuple_element_t<0, typename Traits::Args>>;
-                return to_python(Op(receiver_of<Receiver>(self), std::get<I>(args).get()...));
-            } else {
-                return to_python(Op(std::get<I>(args).get()...));
-            }
-        } catch (const std::bad_alloc&) {
-            return PyErr_NoMemory();
-        } catch (const std::exception& e) {
-            return raise_internal_failure(e.what());
+        if constexpr (Instance) {
+            using Receiver = std::remove_cvref_t<std::tuple_element_t<0, typename Traits::Args>>;
+            return to_python(Op(receiver_of<Receiver>(self), std::get<I>(args).get()...));
+        } else {
+            return to_python(Op(std::get<I>(args).get()...));
         }
     }
 
     static PyObject* fastcall(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-        // The common call, every argument by position, needs no binding.
-        if (!kwnames && nargs == static_cast<Py_ssize_t>(kCount))
-            return invoke(self, args, std::make_index_sequence<kCount>{});
-        PyObject* slots[kCount + 1] = {};
-        if (!bind_arguments(Text::signature(), args, nargs, kwnames, slots)) return nullptr;
-        return invoke(self, slots, std::make_index_sequence<kCount>{});
+        return guarded([&]() -> PyObject* {
+            // The common call, every argument by position, needs no binding.
+            if (!kwnames && nargs == static_cast<Py_ssize_t>(kCount))
+                return invoke(self, args, std::make_index_sequence<kCount>{});
+            PyObject* slots[kCount + 1] = {};
+            if (!bind_arguments(Text::signature(), args, nargs, kwnames, slots)) return nullptr;
+            return invoke(self, slots, std::make_index_sequence<kCount>{});
+        });
     }
 
-    static PyObject* noargs(PyObject* self, PyObject*) { return invoke(self, nullptr, std::index_sequence<>{}); }
+    static PyObject* noargs(PyObject* self, PyObject*) {
+        return guarded([&] { return invoke(self, nullptr, std::index_sequence<>{}); });
+    }
 
     static constexpr PyMethodDef def() {
         if constexpr (Text::flags == METH_NOARGS)
@@ -179,6 +194,7 @@ constexpr PyMethodDef static_doc() {
 // ------------------------------------------------------------- constructors
 
 // Calls a binder method with a tuple and a dict, as tp_new receives them.
+// Every argument is held by a strong reference for the whole call.
 PyObject* call_with_tuple(PyObject* (*fastcall)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*),
                           PyObject* args, PyObject* kwargs);
 

@@ -39,12 +39,13 @@ PyMethodDef duration_methods[] = {
 
 // QuendrelDuration(value, unit): `value` milliseconds when the unit is None.
 PyObject* duration_new(PyTypeObject*, PyObject* args, PyObject* kwargs) {
-    return call_with_tuple(Construct::fastcall, args, kwargs);
+    return guarded([&] { return call_with_tuple(Construct::fastcall, args, kwargs); });
 }
 
 PyObject* duration_repr(PyObject* self) {
-    const std::string text = "QuendrelDuration(milliseconds=" + std::to_string(duration_of(self).ms) + ")";
-    return to_python(text);
+    return guarded([&] {
+        return to_python("QuendrelDuration(milliseconds=" + std::to_string(duration_of(self).ms) + ")");
+    });
 }
 
 }  // namespace qt::py

@@ -137,9 +137,11 @@ PyMethodDef time_methods[] = {
 
 // QuendrelTime(input, timezone): the current instant for None, else parse.
 PyObject* time_new(PyTypeObject*, PyObject* args, PyObject* kwargs) {
-    return call_with_tuple(Construct::fastcall, args, kwargs);
+    return guarded([&] { return call_with_tuple(Construct::fastcall, args, kwargs); });
 }
 
-PyObject* time_repr(PyObject* self) { return to_python(time_repr(time_of(self))); }
+PyObject* time_repr(PyObject* self) {
+    return guarded([&] { return to_python(time_repr(time_of(self))); });
+}
 
 }  // namespace qt::py
