@@ -50,39 +50,47 @@ bool to_text(PyObject* obj, std::string_view& out) {
     return true;
 }
 
-// numpy's bool scalar is accepted through its __bool__; other objects, ints
-// included, are refused.
-static bool is_numpy_bool(PyObject* obj) {
-    PyObject* type = reinterpret_cast<PyObject*>(Py_TYPE(obj));
-    Ref module(PyObject_GetAttrString(type, "__module__"));
-    if (!module) {
+// NumPy's bool scalar type, or null while NumPy is not imported (no object
+// of that type can exist before). Looked up once, by the type object itself
+// rather than by its name, and held for the life of the process.
+static PyObject* numpy_bool_type() {
+    static PyObject* type = nullptr;
+    if (type) return type;
+    Ref name(PyUnicode_FromString("numpy"));
+    Ref numpy(name ? PyImport_GetModule(name.get()) : nullptr);
+    if (numpy) type = PyObject_GetAttrString(numpy.get(), "bool_");
+    if (!type || !PyType_Check(type)) {
+        Py_CLEAR(type);
         PyErr_Clear();
-        return false;
     }
-    const std::string name = type_name(obj);
-    return PyUnicode_Check(module.get()) && PyUnicode_CompareWithASCIIString(module.get(), "numpy") == 0 &&
-           (name == "bool_" || name == "bool");
+    return type;
 }
 
+// numpy's bool scalar is accepted through its __bool__; other objects, ints
+// included, are refused.
 bool to_bool(PyObject* obj, bool& out) {
     if (obj == Py_True || obj == Py_False) {
         out = obj == Py_True;
         return true;
     }
-    if (!is_numpy_bool(obj)) return raise_cast_error(obj, "bool");
+    PyObject* numpy_bool = numpy_bool_type();
+    if (!numpy_bool || reinterpret_cast<PyObject*>(Py_TYPE(obj)) != numpy_bool)
+        return raise_cast_error(obj, "bool");
     const int truth = PyObject_IsTrue(obj);
     if (truth < 0) return false;
     out = truth == 1;
     return true;
 }
 
-// Lists, tuples and other sequences, but not str, as a tuple we own.
+// The items of a list argument in iteration order: an exact list or tuple
+// as it stands, any other sequence but str (a subclass with its own
+// __iter__, say) through a tuple we own.
 static Ref sequence_items(PyObject* obj) {
     if (PyUnicode_Check(obj)) {
         PyErr_SetString(PyExc_TypeError, "Can't extract `str` to `Vec`");
         return Ref();
     }
-    if (PyTuple_Check(obj)) {
+    if (PyTuple_CheckExact(obj) || PyList_CheckExact(obj)) {
         Py_INCREF(obj);
         return Ref(obj);
     }
@@ -93,40 +101,58 @@ static Ref sequence_items(PyObject* obj) {
     return Ref(PySequence_Tuple(obj));
 }
 
-bool to_int64_list(PyObject* obj, std::vector<int64_t>& out) {
-    if (PyList_Check(obj)) {  // the common case, read in place
-        const Py_ssize_t size = PyList_Size(obj);
-        out.resize(static_cast<size_t>(size));
-        for (Py_ssize_t i = 0; i < size; ++i) {
-            // An item's __index__ may change the list: hold the item, and
-            // let PyList_GetItem report a list that shrank.
-            Ref item(PyList_GetItem(obj, i));
-            if (!item) return false;
-            Py_INCREF(item.get());
-            if (!to_int64(item.get(), out[static_cast<size_t>(i)])) return false;
-        }
-        return true;
+static Py_ssize_t items_size(PyObject* items) {
+    return PyList_CheckExact(items) ? PyList_Size(items) : PyTuple_Size(items);
+}
+
+// Item i as a strong reference: an item's __index__ may change a list, and
+// PyList_GetItem then reports one that shrank.
+static Ref item_at(PyObject* items, Py_ssize_t i) {
+    PyObject* item = PyList_CheckExact(items) ? PyList_GetItem(items, i) : PyTuple_GetItem(items, i);
+    Py_XINCREF(item);
+    return Ref(item);
+}
+
+// Converts the first `size` items of a list of integers into `out`.
+static bool read_int64_items(PyObject* items, Py_ssize_t size, int64_t* out) {
+    for (Py_ssize_t i = 0; i < size; ++i) {
+        Ref item = item_at(items, i);
+        if (!item || interrupted_at(i) || !to_int64(item.get(), out[i])) return false;
     }
-    Ref items = sequence_items(obj);
-    if (!items) return false;
-    const Py_ssize_t size = PyTuple_Size(items.get());
-    out.resize(static_cast<size_t>(size));
-    for (Py_ssize_t i = 0; i < size; ++i)
-        if (!to_int64(PyTuple_GetItem(items.get(), i), out[static_cast<size_t>(i)])) return false;
     return true;
 }
 
+bool to_int64_list(PyObject* obj, std::vector<int64_t>& out) {
+    Ref items = sequence_items(obj);
+    if (!items) return false;
+    out.resize(static_cast<size_t>(items_size(items.get())));
+    return read_int64_items(items.get(), static_cast<Py_ssize_t>(out.size()), out.data());
+}
+
+bool to_components(PyObject* obj, Components& out) {
+    Ref items = sequence_items(obj);
+    if (!items) return false;
+    const Py_ssize_t size = items_size(items.get());
+    out.count = static_cast<size_t>(size);
+    if (out.count > Components::kMaxItems) return true;  // refused by its length alone
+    return read_int64_items(items.get(), size, out.items.data());
+}
+
 bool to_text_list(PyObject* obj, Ref& keep, std::vector<std::string_view>& out) {
-    keep = sequence_items(obj);
+    // The views must outlive any Python code (a signal handler) that could
+    // change a list, so the texts are read from a tuple we own.
+    keep = PyList_CheckExact(obj) ? Ref(PyList_AsTuple(obj)) : sequence_items(obj);
     if (!keep) return false;
     const Py_ssize_t size = PyTuple_Size(keep.get());
     out.resize(static_cast<size_t>(size));
     for (Py_ssize_t i = 0; i < size; ++i)
-        if (!to_text(PyTuple_GetItem(keep.get(), i), out[static_cast<size_t>(i)])) return false;
+        if (interrupted_at(i) || !to_text(PyTuple_GetItem(keep.get(), i), out[static_cast<size_t>(i)]))
+            return false;
     return true;
 }
 
 PyObject* raise_time_error(const TimeError& error) {
+    if (error.kind() == ErrorKind::Interrupted) return nullptr;  // the signal handler's exception stands
     const std::string message = error.message();
     PyObject* text = PyUnicode_FromStringAndSize(message.data(), static_cast<Py_ssize_t>(message.size()));
     if (text) {

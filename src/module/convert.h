@@ -14,6 +14,7 @@
 
 #include "module/objects.h"
 #include "module/py.h"
+#include "parse/constructors.h"
 #include "time/time_error.h"
 
 namespace qt::py {
@@ -22,9 +23,19 @@ bool to_int64(PyObject* obj, int64_t& out);
 bool to_text(PyObject* obj, std::string_view& out);
 bool to_bool(PyObject* obj, bool& out);
 bool to_int64_list(PyObject* obj, std::vector<int64_t>& out);
+// Reads the length first; the items only when there are few enough.
+bool to_components(PyObject* obj, Components& out);
 // `keep` owns the items so that the views stay valid for the call.
 bool to_text_list(PyObject* obj, Ref& keep, std::vector<std::string_view>& out);
 bool raise_cast_error(PyObject* obj, const char* expected);
+
+// Long loops over a caller's list call this every few thousand items, so
+// that Ctrl-C stops them: true when a signal handler raised (the exception
+// is then set).
+inline bool interrupted_at(Py_ssize_t index) {
+    constexpr Py_ssize_t kItemsPerCheck = 4096;
+    return index % kItemsPerCheck == kItemsPerCheck - 1 && PyErr_CheckSignals() != 0;
+}
 
 template <class T>
 struct Arg;
@@ -105,6 +116,13 @@ struct Arg<std::span<const int64_t>> {
 };
 
 template <>
+struct Arg<const Components&> {
+    Components value;
+    bool convert(PyObject* o) { return to_components(o, value); }
+    const Components& get() const { return value; }
+};
+
+template <>
 struct Arg<std::span<const std::string_view>> {
     Ref keep;
     std::vector<std::string_view> values;
@@ -138,7 +156,7 @@ PyObject* to_python(const Range& items) {
     if (!list) return nullptr;
     Py_ssize_t i = 0;
     for (const auto& item : items) {
-        PyObject* element = to_python(item);
+        PyObject* element = interrupted_at(i) ? nullptr : to_python(item);
         if (!element) {
             Py_DECREF(list);
             return nullptr;

@@ -1,11 +1,11 @@
 // Module initialisation: publishes the two types and the two functions.
 #include "module/binder.h"
+#include "parse/batch.h"
 
 namespace qt::py {
 namespace {
 
 PyObject* cached_module = nullptr;
-int64_t first_interpreter = -1;
 
 PyObject* supported_units(PyObject*, PyObject*) {
     return Py_BuildValue("[sssssssss]", "millisecond", "second", "minute", "hour", "day", "week", "month",
@@ -25,14 +25,15 @@ PyModuleDef module_def = {
     PyModuleDef_HEAD_INIT, "quendreltime", "", 0, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 
-// The module's state lives in process-wide statics, so only the first
-// interpreter that imports it may use it.
+// The module's state (the cached module, the two types) lives in
+// process-wide statics, which belong to the main interpreter: every other
+// interpreter is refused before anything is created or recorded, so a
+// subinterpreter that imports first cannot lock the main one out.
 bool check_interpreter() {
-    PyInterpreterState* state = PyInterpreterState_Get();
-    const int64_t id = PyInterpreterState_GetID(state);
+    const int64_t id = PyInterpreterState_GetID(PyInterpreterState_Get());
     if (id == -1 && PyErr_Occurred()) return false;
-    if (first_interpreter == -1) first_interpreter = id;
-    if (id == first_interpreter) return true;
+    constexpr int64_t kMainInterpreter = 0;
+    if (id == kMainInterpreter) return true;
     PyErr_SetString(PyExc_ImportError,
                     "quendreltime modules do not yet support subinterpreters, "
                     "see https://docs.python.org/3/c-api/init.html#sub-interpreter-support");
@@ -66,6 +67,8 @@ bool republish(PyObject* module, const char* from, const char* to) {
 PyObject* build_module() {
     Ref module(PyModule_Create(&module_def));
     if (!module || !create_types()) return nullptr;
+    // Ctrl-C reaches a long batch through the interpreter's signal handlers.
+    set_batch_interrupt_check([] { return PyErr_CheckSignals() != 0; });
     PyObject* m = module.get();
     if (!add_name(m, "QuendrelDuration", reinterpret_cast<PyObject*>(duration_type)) ||
         !add_name(m, "QuendrelTime", reinterpret_cast<PyObject*>(time_type)) ||
@@ -86,14 +89,16 @@ PyObject* build_module() {
 
 PyMODINIT_FUNC PyInit_quendreltime() {
     using namespace qt::py;
-    if (!check_interpreter()) return nullptr;
-    if (cached_module) {
-        Py_INCREF(cached_module);
-        return cached_module;
-    }
-    PyObject* module = build_module();
-    if (!module) return nullptr;
-    Py_INCREF(module);
-    cached_module = module;
-    return module;
+    return guarded([]() -> PyObject* {
+        if (!check_interpreter()) return nullptr;
+        if (cached_module) {
+            Py_INCREF(cached_module);
+            return cached_module;
+        }
+        PyObject* module = build_module();
+        if (!module) return nullptr;
+        Py_INCREF(module);
+        cached_module = module;
+        return module;
+    });
 }

@@ -15,6 +15,12 @@
 
 namespace qt {
 
+// Long batches ask this, every few thousand elements, whether to stop (a
+// signal is pending and its handler raised); a stopped batch fails with
+// TimeError::interrupted(). The Python module installs it once; without it a
+// batch always runs to the end.
+void set_batch_interrupt_check(bool (*should_stop)());
+
 // QuendrelTime.parse_batch: ISO and naive text to epoch milliseconds.
 Result<std::vector<int64_t>> parse_batch(std::span<const std::string_view> inputs,
                                          std::optional<std::string_view> timezone);

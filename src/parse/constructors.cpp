@@ -37,13 +37,14 @@ Result<TimeValue> from_unix(int64_t unix_seconds, OptionalText timezone) {
     return from_unix_ms(ms, timezone);
 }
 
-Result<TimeValue> from_array(std::span<const int64_t> c, OptionalText timezone) {
-    if (c.empty() || c.size() > 7)
-        return fail(TimeError::invalid_components("expected 1..=7 items, got " + std::to_string(c.size())));
+Result<TimeValue> from_array(const Components& components, OptionalText timezone) {
+    const size_t count = components.count;
+    if (count == 0 || count > Components::kMaxItems)
+        return fail(TimeError::invalid_components("expected 1..=7 items, got " + std::to_string(count)));
     const auto zone = lookup_zone(timezone);
     if (!zone) return fail(zone.error());
-    auto item = [&](size_t i, int64_t fallback) { return i < c.size() ? c[i] : fallback; };
-    const int64_t year = c[0];
+    auto item = [&](size_t i, int64_t fallback) { return i < count ? components.items[i] : fallback; };
+    const int64_t year = components.items[0];
     if (!fits_int32(year)) return overflow();
     int64_t total_months;  // year * 12 fits easily: |year| < 2^31
     if (__builtin_add_overflow(year * 12, item(1, 0), &total_months)) return overflow();
