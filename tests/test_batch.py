@@ -150,10 +150,15 @@ class TestArguments:
     }
 
     @pytest.mark.parametrize("name", CALLS)
-    def test_tuple_and_list_agree(self, name):
+    def test_sequences_are_read_in_iteration_order(self, name):
         items = ("2024-01-15", "1999-12-31") if name != "format_batch" else (0, 1705314600000)
         call = self.CALLS[name]
-        assert call(items) == call(list(items))
+        expected = call(list(items))
+        assert call(items) == expected
+        # Subclasses are read through their own __iter__.
+        for base in (list, tuple):
+            backwards = type("Backwards", (base,), {"__iter__": lambda self: iter(base(base.__iter__(self))[::-1])})
+            assert call(backwards(items[::-1])) == expected
 
     @pytest.mark.parametrize(
         "name, arg", [("parse_batch", "inputs"), ("parse_format_batch", "inputs"), ("format_batch", "unix_millis")]

@@ -1,4 +1,4 @@
-"""Leaks, reference counts, threads and subinterpreters.
+"""Leaks, reference counts, hostile callers, threads and subinterpreters.
 
 One table calls every public method of both types on its success and error
 paths; the leak test runs it many times over and the thread test runs it from
@@ -6,7 +6,9 @@ eight threads at once. QT_STRESS_SECONDS lengthens both (default: short).
 """
 
 import ctypes
+import gc
 import os
+import signal
 import subprocess
 import sys
 import textwrap
@@ -200,6 +202,140 @@ class TestCallTable:
         assert {label: ways for label, ways in seen.items() if ways != {True, False}} == {}
 
 
+class ClearsTheCallersDict:
+    """An integer whose conversion empties every dict that holds it (the
+    keyword arguments of the call it is passed to among them), then makes
+    new texts that take the place of any it freed."""
+
+    def __index__(self):
+        for holder in gc.get_referrers(self):
+            if isinstance(holder, dict):
+                holder.clear()
+        self.fillers = [text("years") for _ in range(64)]
+        return 90
+
+
+class Unprintable(TypeError):
+    def __str__(self):
+        raise RuntimeError("no text")
+
+
+class RaisesUnprintable:
+    def __index__(self):
+        raise Unprintable
+
+
+class Unreadable:
+    def __index__(self):
+        raise AssertionError("an item was read")
+
+
+FAKE_NUMPY_BOOL = type("bool_", (), {"__module__": "numpy", "__bool__": lambda self: True})()
+
+
+def duration_by_keywords(new):
+    # A unit text of our own, so that emptying the dict frees it.
+    return new(value=ClearsTheCallersDict(), unit=text("minutes")).as_milliseconds()
+
+
+# Callers that fight back: each row is a call and what it must give.
+HOSTILE = [
+    # The keyword arguments are held for the whole call, not borrowed from a
+    # dict that an argument's __index__ can empty.
+    ("kwargs emptied", lambda: duration_by_keywords(D), 90 * 60_000),
+    ("kwargs emptied via __new__", lambda: duration_by_keywords(lambda **kw: D.__new__(D, **kw)), 90 * 60_000),
+    # A long list of components is refused by its length before any item is read.
+    ("components too long", lambda: T.from_array([Unreadable()] * 8, None),
+     ValueError("Invalid components: expected 1..=7 items, got 8. "
+                "Use [year, month0, date, hour, minute, second, millisecond]")),
+    # Keyword names are quoted whole: with a NUL, and as repr when they cannot be encoded.
+    ("keyword with NUL", lambda: T.from_unix_ms(0, None, **{"a\0b": 1}),
+     TypeError("QuendrelTime.from_unix_ms() got an unexpected keyword argument 'a\0b'")),
+    ("keyword with surrogate", lambda: T.now(**{"\ud800": 1}),
+     TypeError("QuendrelTime.now() got an unexpected keyword argument '\\ud800'")),
+    # An error that cannot be printed reaches the caller as it was raised.
+    ("unprintable TypeError", lambda: T.from_unix_ms(RaisesUnprintable(), None), Unprintable),
+    # Only numpy's own bool type is a flag, not a look-alike by name.
+    ("fake numpy bool", lambda: V.from_now(FAKE_NUMPY_BOOL),
+     TypeError("argument 'without_suffix': 'bool_' object cannot be cast as 'bool'")),
+]
+
+
+@pytest.mark.parametrize("call, expected", [row[1:] for row in HOSTILE], ids=[row[0] for row in HOSTILE])
+def test_hostile_callers_get_a_clean_answer(call, expected):
+    if isinstance(expected, type):
+        with pytest.raises(expected):
+            call()
+    elif isinstance(expected, Exception):
+        with pytest.raises(type(expected)) as raised:
+            call()
+        assert str(raised.value) == str(expected)
+    else:
+        assert call() == expected
+
+
+class StopBatch(Exception):
+    pass
+
+
+BIG_BATCHES = {
+    "parse_batch": lambda n: (T.parse_batch, ["2024-01-15T10:30:00Z"] * n, None),
+    "parse_format_batch": lambda n: (T.parse_format_batch, ["15/01/2024"] * n, "DD/MM/YYYY", None),
+    "format_batch": lambda n: (T.format_batch, [1_700_000_000_000] * n, "YYYY-MM-DD", None, None),
+}
+
+
+@pytest.mark.parametrize("name", BIG_BATCHES)
+def test_a_signal_stops_a_long_batch_at_once(name):
+    """A batch of ten million items takes a second or more; a signal handler
+    that raises must end it within a fraction of that. Time is counted in
+    this process's CPU seconds, so that a busy machine does not matter."""
+    batch, *args = BIG_BATCHES[name](10_000_000)
+
+    def stop(*_):
+        raise StopBatch
+
+    previous = signal.signal(signal.SIGVTALRM, stop)
+    started = time.process_time()
+    try:
+        signal.setitimer(signal.ITIMER_VIRTUAL, 0.05)
+        with pytest.raises(StopBatch):
+            batch(*args)
+    finally:
+        signal.setitimer(signal.ITIMER_VIRTUAL, 0)
+        signal.signal(signal.SIGVTALRM, previous)
+    assert time.process_time() - started < 0.5
+
+
+MEMORY_PRESSURE_SCRIPT = textwrap.dedent(
+    """
+    import resource, sys
+    import quendreltime
+    T = quendreltime.quendrel_time
+    resource.setrlimit(resource.RLIMIT_AS, (1536 << 20, resource.RLIM_INFINITY))
+    calls = {
+        "format_batch": lambda: T.format_batch([0] * 100_000_000, "YYYY", None, None),
+        "parse_batch": lambda: T.parse_batch(["x"] * 60_000_000, None),
+    }
+    for name, call in calls.items():
+        try:
+            call()
+        except MemoryError:
+            print(name, "MemoryError", flush=True)
+    """
+)
+
+
+@pytest.mark.skipif(sys.platform != "linux", reason="address-space limits as Linux sets them")
+def test_running_out_of_memory_is_a_memory_error():
+    if under_sanitizer():
+        pytest.skip("the sanitizers reserve more address space than the limit allows")
+    process = subprocess.run([sys.executable, "-c", MEMORY_PRESSURE_SCRIPT], capture_output=True, text=True,
+                             timeout=120)
+    assert process.returncode == 0, process.stderr
+    assert process.stdout.splitlines() == ["format_batch MemoryError", "parse_batch MemoryError"]
+
+
 def statm_resident_bytes():
     with open("/proc/self/statm") as f:
         return int(f.read().split()[1]) * os.sysconf("SC_PAGE_SIZE")
@@ -312,7 +448,6 @@ class TestThreads:
 SUBINTERPRETER_SCRIPT = textwrap.dedent(
     """
     import sys
-    import quendreltime
     try:
         import _xxsubinterpreters as interpreters
     except ImportError:
@@ -345,6 +480,8 @@ SUBINTERPRETER_SCRIPT = textwrap.dedent(
         interpreters.run_string(interp, attempt)
         interpreters.run_string(interp, attempt)
         interpreters.destroy(interp)
+    # The subinterpreters tried first; the main interpreter must still import.
+    import quendreltime
     value = quendreltime.quendrel_time.from_unix_ms(0, "Asia/Tokyo").add(1, "day")
     print("main:", value.to_iso(), flush=True)
     """

@@ -7,12 +7,13 @@
 # Harnesses: parse, format, arith, batch (all when none are named). Each
 # starts from its seed corpus in tools/fuzz/corpus/<harness>/; inputs found
 # on the way go to build/fuzz/corpus/<harness>/, failing inputs to
-# build/fuzz/artifacts/. Needs atheris (pip install atheris).
+# build/fuzz/artifacts/. Installs atheris when the interpreter lacks it.
 #
 # As in tools/sanitize.sh the interpreter is not instrumented and the
 # sanitizer runtimes are preloaded. The C++ code is compiled with
 # comparison tracing, so libFuzzer learns the constants the parsers compare
-# against. A libFuzzer runtime from clang (libclang_rt.fuzzer_no_main, Debian
+# against. Python objects go through malloc (PYTHONMALLOC=malloc), so that
+# the sanitizer sees a freed one read. A libFuzzer runtime from clang (libclang_rt.fuzzer_no_main, Debian
 # package libclang-rt-14-dev) is preloaded ahead of them when present:
 # otherwise the sanitizer runtime's empty coverage hooks shadow atheris's,
 # and the harnesses run without coverage feedback.
@@ -25,6 +26,7 @@ harnesses=(parse format arith batch)
 build=build/fuzz
 # The interpreter binary itself: a launcher script would take the preload.
 python=$("${PYTHON:-python3}" -c 'import sys; print(sys.executable)')
+"$python" -c 'import atheris' 2>/dev/null || "$python" -m pip install -q atheris
 
 runtime=$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer_no_main-x86_64.a 2>/dev/null | tail -n1 || true)
 flags=
@@ -54,7 +56,7 @@ mkdir -p "$build/artifacts"
 for harness in "${harnesses[@]}"; do
     mkdir -p "$build/corpus/$harness"
     echo "== $harness: ${seconds}s"
-    env LD_PRELOAD="$preload" PYTHONPATH="$build" \
+    env LD_PRELOAD="$preload" PYTHONPATH="$build" PYTHONMALLOC=malloc \
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:verify_asan_link_order=0:quarantine_size_mb=64 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "$python" "tools/fuzz/fuzz_$harness.py" -max_total_time="$seconds" -timeout=20 -max_len=512 -rss_limit_mb=4096 \
