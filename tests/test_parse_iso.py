@@ -3,6 +3,7 @@
 import pytest
 
 import quendreltime
+from support import OVERFLOW
 
 T = quendreltime.quendrel_time
 
@@ -68,6 +69,8 @@ class TestNaive:
             ("+12345-01-01", None, "+12345-01-01T00:00:00.000Z"),
             ("-0001-12-31", None, "-0001-12-31T00:00:00.000Z"),
             ("2016-12-31 23:59:60", None, "2017-01-01T00:00:00.000Z"),
+            # a skipped local time moves forward
+            ("2024-03-10 02:30", "America/New_York", "2024-03-10T07:00:00.000Z"),
         ],
     )
     def test_accepted(self, text, zone, expected):
@@ -100,11 +103,20 @@ def test_bad_zone_is_reported_before_the_text():
         T.parse("not a date", "Nowhere")
 
 
-def test_resolution_errors_end_the_search():
-    with pytest.raises(ValueError, match="^Local time 2011-12-30 10:00:00 does not exist in timezone Pacific/Apia$"):
-        T.parse("2011-12-30 10:00", "Pacific/Apia")
-    # a skipped local time moves forward
-    assert utc("2024-03-10 02:30", "America/New_York") == "2024-03-10T07:00:00.000Z"
+# The constructor and parse_batch read text the same way.
+@pytest.mark.parametrize(
+    "text, zone, message",
+    [
+        ("2011-12-30 10:00", "Pacific/Apia", "^Local time 2011-12-30 10:00:00 does not exist in timezone Pacific/Apia$"),
+        # a leap second after the last supported second
+        ("+262142-12-31 23:59:60", None, OVERFLOW),
+        ("+262142-12-31T23:59:60.5", "Europe/London", OVERFLOW),
+    ],
+)
+def test_resolution_errors_end_the_search(text, zone, message):
+    for read in (T.parse, T, lambda text, zone: T.parse_batch([text], zone)):
+        with pytest.raises(ValueError, match=message):
+            read(text, zone)
 
 
 def test_constructor_with_text_is_parse():

@@ -174,9 +174,12 @@ Result<ReadInstant> read_instant(std::string_view text, ZoneId zone) {
         if (leap_second) f.second = 59;
         const auto resolved = resolve_local(zone, local_ms_of(f));
         if (!resolved) return fail(resolved.error());
-        // A leap second reads as the second after :59, whose offset may differ.
-        if (leap_second) return ReadInstant{resolved->utc_ms + 1000, std::nullopt};
-        return ReadInstant{resolved->utc_ms, resolved->offset};
+        if (!leap_second) return ReadInstant{resolved->utc_ms, resolved->offset};
+        // A leap second reads as the second after :59, whose offset may
+        // differ, and which lies past the range after its last second.
+        const int64_t next_second = resolved->utc_ms + 1000;
+        if (!ms_in_range(next_second)) return overflow();
+        return ReadInstant{next_second, std::nullopt};
     }
     return fail(TimeError::invalid_date_input(text));
 }
