@@ -1,5 +1,7 @@
 #include "parse/parse_instant.h"
 
+#include <algorithm>
+
 #include "time/text_util.h"
 
 namespace qt {
@@ -44,13 +46,19 @@ void skip_space(std::string_view s, size_t& pos) {
 }
 
 // year = space* (digit{1,4} | ("+" | "-") digit+)
+// A signed year may have any number of digits, leading zeros included. Its
+// value stops growing far past the calendar, where the range check still
+// refuses it, so no count of digits can overflow.
 bool read_year(std::string_view s, size_t& pos, int64_t& year) {
     skip_space(s, pos);
     if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
         const bool negative = s[pos++] == '-';
-        if (!read_digits(s, pos, 1, 18, year) || (pos < s.size() && is_digit(s[pos]))) return false;
-        if (negative) year = -year;
-        return true;
+        constexpr int64_t kFarBeyond = 1'000'000'000;
+        const size_t first = pos;
+        int64_t value = 0;
+        for (; pos < s.size() && is_digit(s[pos]); ++pos) value = std::min(value * 10 + (s[pos] - '0'), kFarBeyond);
+        year = negative ? -value : value;
+        return pos > first;
     }
     return read_digits(s, pos, 1, 4, year);
 }
