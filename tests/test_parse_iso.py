@@ -65,10 +65,12 @@ class TestNaive:
             ("2024-01-15\t10:30", None, "2024-01-15T10:30:00.000Z"),
             ("2024-01-15\u300010:30", None, "2024-01-15T10:30:00.000Z"),
             ("2024- 01-15", None, "2024-01-15T00:00:00.000Z"),
-            # signed years of any length
+            # signed years of any length, up to both ends of the range
             ("+12345-01-01", None, "+12345-01-01T00:00:00.000Z"),
             ("-0001-12-31", None, "-0001-12-31T00:00:00.000Z"),
             ("+0000000000000002024-01-15", None, "2024-01-15T00:00:00.000Z"),
+            ("-262144-12-31T00:00:00.000", None, "-262144-12-31T00:00:00.000Z"),
+            ("+262142-12-31 23:59:59.999", None, "+262142-12-31T23:59:59.999Z"),
             ("2016-12-31 23:59:60", None, "2017-01-01T00:00:00.000Z"),
             # a skipped local time moves forward
             ("2024-03-10 02:30", "America/New_York", "2024-03-10T07:00:00.000Z"),
@@ -90,7 +92,7 @@ class TestNaive:
         "2024-01-15T10:30:00.Z", "2024-01-15T10:30:00.", "2024-01-15T10:30:00.5 ",
         "2024-01-15T24:00", "2024-01-15T10:60", "2024-01-15T10:30:61",
         "2024-01-15T10", "2024-01-15T10:30:00Zjunk", "12345-01-01", "+2024", "2024-01-15T10:30:00 Z",
-        "+999999999999999999999-01-01", "+262143-01-01", "-262145-01-01", "+0000000000262143-01-01",
+        "+999999999999999999999-01-01", "+262143-01-01", "-262144-12-30", "+0000000000262143-01-01",
         "２０２４-01-15",
     ],
 )
@@ -110,9 +112,10 @@ def test_bad_zone_is_reported_before_the_text():
     "text, zone, message",
     [
         ("2011-12-30 10:00", "Pacific/Apia", "^Local time 2011-12-30 10:00:00 does not exist in timezone Pacific/Apia$"),
-        # a leap second after the last supported second
+        # instants past either end: a leap second after the last, a first day east of UTC
         ("+262142-12-31 23:59:60", None, OVERFLOW),
         ("+262142-12-31T23:59:60.5", "Europe/London", OVERFLOW),
+        ("-262144-12-31", "Asia/Tokyo", OVERFLOW),
     ],
 )
 def test_resolution_errors_end_the_search(text, zone, message):
