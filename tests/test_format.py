@@ -147,7 +147,9 @@ class TestPercent:
     # Whole seconds give no automatic fraction; %s floors before the epoch.
     @pytest.mark.parametrize(
         "ms, pattern, expected",
-        [(0, "%.f|%s", "|0"), (-1, "%s|%.f", "-1|.999"), (-1000, "%s", "-1"), (-1001, "%s", "-2"),
+        [(0, "%.f|%s|%0s", "|0|000000000"), (-1, "%s|%.f", "-1|.999"), (-1001, "%s", "-2"),
+         # "0" and "_" pad to nine characters, the sign included
+         (-1000, "%s|%-s|%0s|%_s", "-1|-1|-00000001|       -1"), (1709622489045, "%0s", "1709622489"),
          (1, "%.f|%f", ".001|001000000")],
     )
     def test_fractions_and_timestamps(self, ms, pattern, expected):

@@ -3,6 +3,7 @@
 import pytest
 
 import quendreltime
+from support import OVERFLOW
 
 T = quendreltime.quendrel_time
 
@@ -64,10 +65,15 @@ class TestNaive:
             ("2024-01-15\t10:30", None, "2024-01-15T10:30:00.000Z"),
             ("2024-01-15\u300010:30", None, "2024-01-15T10:30:00.000Z"),
             ("2024- 01-15", None, "2024-01-15T00:00:00.000Z"),
-            # signed and long years
+            # signed years of any length, up to both ends of the range
             ("+12345-01-01", None, "+12345-01-01T00:00:00.000Z"),
             ("-0001-12-31", None, "-0001-12-31T00:00:00.000Z"),
+            ("+0000000000000002024-01-15", None, "2024-01-15T00:00:00.000Z"),
+            ("-262144-12-31T00:00:00.000", None, "-262144-12-31T00:00:00.000Z"),
+            ("+262142-12-31 23:59:59.999", None, "+262142-12-31T23:59:59.999Z"),
             ("2016-12-31 23:59:60", None, "2017-01-01T00:00:00.000Z"),
+            # a skipped local time moves forward
+            ("2024-03-10 02:30", "America/New_York", "2024-03-10T07:00:00.000Z"),
         ],
     )
     def test_accepted(self, text, zone, expected):
@@ -86,7 +92,8 @@ class TestNaive:
         "2024-01-15T10:30:00.Z", "2024-01-15T10:30:00.", "2024-01-15T10:30:00.5 ",
         "2024-01-15T24:00", "2024-01-15T10:60", "2024-01-15T10:30:61",
         "2024-01-15T10", "2024-01-15T10:30:00Zjunk", "12345-01-01", "+2024", "2024-01-15T10:30:00 Z",
-        "+999999999999999999999-01-01", "+262143-01-01", "-262145-01-01", "２０２４-01-15",
+        "+999999999999999999999-01-01", "+262143-01-01", "-262144-12-30", "+0000000000262143-01-01",
+        "２０２４-01-15",
     ],
 )
 def test_rejected(text):
@@ -100,11 +107,21 @@ def test_bad_zone_is_reported_before_the_text():
         T.parse("not a date", "Nowhere")
 
 
-def test_resolution_errors_end_the_search():
-    with pytest.raises(ValueError, match="^Local time 2011-12-30 10:00:00 does not exist in timezone Pacific/Apia$"):
-        T.parse("2011-12-30 10:00", "Pacific/Apia")
-    # a skipped local time moves forward
-    assert utc("2024-03-10 02:30", "America/New_York") == "2024-03-10T07:00:00.000Z"
+# The constructor and parse_batch read text the same way.
+@pytest.mark.parametrize(
+    "text, zone, message",
+    [
+        ("2011-12-30 10:00", "Pacific/Apia", "^Local time 2011-12-30 10:00:00 does not exist in timezone Pacific/Apia$"),
+        # instants past either end: a leap second after the last, a first day east of UTC
+        ("+262142-12-31 23:59:60", None, OVERFLOW),
+        ("+262142-12-31T23:59:60.5", "Europe/London", OVERFLOW),
+        ("-262144-12-31", "Asia/Tokyo", OVERFLOW),
+    ],
+)
+def test_resolution_errors_end_the_search(text, zone, message):
+    for read in (T.parse, T, lambda text, zone: T.parse_batch([text], zone)):
+        with pytest.raises(ValueError, match=message):
+            read(text, zone)
 
 
 def test_constructor_with_text_is_parse():

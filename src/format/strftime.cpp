@@ -68,7 +68,7 @@ std::optional<Conversion> read_specifier(std::string_view s, size_t& at) {
     case 'M': return number(Spec::Minute, 2);
     case 'S': return number(Spec::Second, 2);
     case 'f': return number(Spec::Nanosecond, 9);
-    case 's': return number(Spec::Timestamp, 1);
+    case 's': return number(Spec::Timestamp, 9, Pad::None);  // padded only when asked
     case 'B': return word(Spec::MonthName);
     case 'b':
     case 'h': return word(Spec::MonthAbbrev);

@@ -1,5 +1,7 @@
 #include "parse/parse_instant.h"
 
+#include <algorithm>
+
 #include "time/text_util.h"
 
 namespace qt {
@@ -44,13 +46,19 @@ void skip_space(std::string_view s, size_t& pos) {
 }
 
 // year = space* (digit{1,4} | ("+" | "-") digit+)
+// A signed year may have any number of digits, leading zeros included. Its
+// value stops growing far past the calendar, where the range check still
+// refuses it, so no count of digits can overflow.
 bool read_year(std::string_view s, size_t& pos, int64_t& year) {
     skip_space(s, pos);
     if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
         const bool negative = s[pos++] == '-';
-        if (!read_digits(s, pos, 1, 18, year) || (pos < s.size() && is_digit(s[pos]))) return false;
-        if (negative) year = -year;
-        return true;
+        constexpr int64_t kFarBeyond = 1'000'000'000;
+        const size_t first = pos;
+        int64_t value = 0;
+        for (; pos < s.size() && is_digit(s[pos]); ++pos) value = std::min(value * 10 + (s[pos] - '0'), kFarBeyond);
+        year = negative ? -value : value;
+        return pos > first;
     }
     return read_digits(s, pos, 1, 4, year);
 }
@@ -85,16 +93,12 @@ bool read_naive(std::string_view s, std::string_view form, Fields& f) {
     return pos == s.size();
 }
 
-bool valid_fields(const Fields& f) {
-    return year_in_range(f.year) && f.month >= 1 && f.month <= 12 && f.day >= 1 &&
-           f.day <= days_in_month(f.year, static_cast<int>(f.month)) && f.hour <= 23 && f.minute <= 59 &&
-           f.second <= 60;
-}
-
-// Local milliseconds of the fields; a leap second 60 is second 59 plus one.
-int64_t local_ms_of(const Fields& f) {
-    const int64_t day = days_from_civil(f.year, static_cast<int>(f.month), static_cast<int>(f.day));
-    return day * kMsPerDay + ((f.hour * 60 + f.minute) * 60 + f.second) * 1000 + f.nanos / 1'000'000;
+// Local milliseconds of the fields, when they name a supported day and a
+// time of day; a leap second 60 is second 59 plus one.
+std::optional<int64_t> local_ms_of(const Fields& f) {
+    const auto day = supported_day(f.year, f.month, f.day);
+    if (!day || f.hour > 23 || f.minute > 59 || f.second > 60) return std::nullopt;
+    return *day * kMsPerDay + ((f.hour * 60 + f.minute) * 60 + f.second) * 1000 + f.nanos / 1'000'000;
 }
 
 // The value of two ASCII digits at `at`, or -1.
@@ -149,8 +153,11 @@ std::optional<int64_t> read_rfc3339(std::string_view s) {
     size_t pos = kSecondsEnd;
     if (s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return {};
     int64_t offset;
-    if (!read_rfc3339_offset(s, pos, offset) || pos != s.size() || !valid_fields(f)) return {};
-    return local_ms_of(f) - offset * 1000;
+    if (!read_rfc3339_offset(s, pos, offset) || pos != s.size()) return {};
+    // Years 0000-9999 with an offset below a day cannot leave the range.
+    const auto local_ms = local_ms_of(f);
+    if (!local_ms) return {};
+    return *local_ms - offset * 1000;
 }
 
 constexpr std::string_view kNaiveForms[] = {
@@ -169,14 +176,19 @@ Result<ReadInstant> read_instant(std::string_view text, ZoneId zone) {
     if (const auto instant = read_rfc3339(text)) return ReadInstant{*instant, std::nullopt};
     for (std::string_view form : kNaiveForms) {
         Fields f;
-        if (!read_naive(text, form, f) || !valid_fields(f)) continue;
+        if (!read_naive(text, form, f)) continue;
         const bool leap_second = f.second == 60;
         if (leap_second) f.second = 59;
-        const auto resolved = resolve_local(zone, local_ms_of(f));
+        const auto local_ms = local_ms_of(f);
+        if (!local_ms) continue;
+        const auto resolved = resolve_local(zone, *local_ms);
         if (!resolved) return fail(resolved.error());
-        // A leap second reads as the second after :59, whose offset may differ.
-        if (leap_second) return ReadInstant{resolved->utc_ms + 1000, std::nullopt};
-        return ReadInstant{resolved->utc_ms, resolved->offset};
+        if (!leap_second) return ReadInstant{resolved->utc_ms, resolved->offset};
+        // A leap second reads as the second after :59, whose offset may
+        // differ, and which lies past the range after its last second.
+        const int64_t next_second = resolved->utc_ms + 1000;
+        if (!ms_in_range(next_second)) return overflow();
+        return ReadInstant{next_second, std::nullopt};
     }
     return fail(TimeError::invalid_date_input(text));
 }

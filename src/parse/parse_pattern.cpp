@@ -290,11 +290,12 @@ std::optional<int64_t> year_of(const Slot& full, const Slot& century, const Slot
     return *of_century + (*of_century < 70 ? 2000 : 1900);
 }
 
-// Every date field that was read names this day.
+// Every date field that was read names this supported day.
 bool date_agrees(const Fields& f, int64_t day) {
+    if (!day_in_range(day)) return false;
     const CivilDate c = civil_from_days(day);
     const IsoWeekDate iso = iso_week_date(day);
-    return year_in_range(c.year) && year_agrees(f.year, f.century, f.year_of_century, c.year) &&
+    return year_agrees(f.year, f.century, f.year_of_century, c.year) &&
            year_agrees(f.iso_year, std::nullopt, f.iso_year_of_century, iso.year) &&
            (!f.month || *f.month == c.month) && (!f.day || *f.day == c.day) &&
            (!f.ordinal || *f.ordinal == day_of_year(day)) && (!f.weekday || *f.weekday == weekday_from_days(day)) &&
@@ -315,18 +316,15 @@ int64_t day_of_week(int64_t first_day, int from_weekday, int64_t week, int64_t w
 // week and weekday.
 std::optional<int64_t> candidate_day(const Fields& f) {
     const auto year = year_of(f.year, f.century, f.year_of_century);
-    if (year && year_in_range(*year)) {
-        if (f.month && f.day) {
-            if (*f.day > days_in_month(*year, static_cast<int>(*f.month))) return std::nullopt;
-            return days_from_civil(*year, static_cast<int>(*f.month), static_cast<int>(*f.day));
-        }
+    if (year && year_near_range(*year)) {
+        if (f.month && f.day) return supported_day(*year, *f.month, *f.day);
         const int64_t new_year = days_from_civil(*year, 1, 1);
         if (f.ordinal) return new_year + *f.ordinal - 1;
         if (f.week_from_sunday && f.weekday) return day_of_week(new_year, 0, *f.week_from_sunday, *f.weekday);
         if (f.week_from_monday && f.weekday) return day_of_week(new_year, 1, *f.week_from_monday, *f.weekday);
     }
     const auto iso_year = year_of(f.iso_year, std::nullopt, f.iso_year_of_century);
-    if (iso_year && year_in_range(*iso_year) && f.iso_week && f.weekday) {
+    if (iso_year && year_near_range(*iso_year) && f.iso_week && f.weekday) {
         // ISO week 1 is the week (from Monday) that holds 4 January.
         const int64_t january_4 = days_from_civil(*iso_year, 1, 4);
         return day_of_week(january_4 - 6, 1, *f.iso_week, *f.weekday);

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <climits>
+#include <optional>
 
 namespace qt {
 
@@ -171,5 +172,21 @@ static_assert(sunday_week_of_days(days_from_civil(2000, 12, 31)) == 54);
 constexpr bool day_in_range(int64_t day) { return day >= kMinDay && day <= kMaxDay; }
 constexpr bool year_in_range(int64_t year) { return year >= kMinYear && year <= kMaxYear; }
 constexpr bool ms_in_range(int64_t ms) { return ms >= kMinUtcMs && ms <= kMaxUtcMs; }
+
+// Years that hold a supported day in their calendar or in their ISO week
+// numbering: one more at each end than the whole years, because the first
+// supported day is the last of year kMinYear - 1 and the last one starts
+// ISO year kMaxYear + 1. Only day_in_range says whether a day is supported.
+constexpr bool year_near_range(int64_t year) { return year >= kMinYear - 1 && year <= kMaxYear + 1; }
+
+// The day number of a real date inside the supported range, or nullopt.
+constexpr std::optional<int64_t> supported_day(int64_t year, int64_t month, int64_t day) {
+    if (!year_near_range(year) || month < 1 || month > 12 || day < 1) return std::nullopt;
+    if (day > days_in_month(year, static_cast<int>(month))) return std::nullopt;
+    const int64_t days = days_from_civil(year, static_cast<int>(month), static_cast<int>(day));
+    return day_in_range(days) ? std::optional{days} : std::nullopt;
+}
+static_assert(supported_day(kMinYear - 1, 12, 31) == kMinDay && !supported_day(kMinYear - 1, 12, 30));
+static_assert(supported_day(kMaxYear, 12, 31) == kMaxDay && !supported_day(kMaxYear + 1, 1, 1));
 
 }  // namespace qt
