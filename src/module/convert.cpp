@@ -138,21 +138,24 @@ bool to_components(PyObject* obj, Components& out) {
     return read_int64_items(items.get(), size, out.items.data());
 }
 
-bool to_text_list(PyObject* obj, Ref& keep, std::vector<std::string_view>& out) {
-    // The views must outlive any Python code (a signal handler) that could
-    // change a list, so the texts are read from a tuple we own.
-    keep = PyList_CheckExact(obj) ? Ref(PyList_AsTuple(obj)) : sequence_items(obj);
-    if (!keep) return false;
-    const Py_ssize_t size = PyTuple_Size(keep.get());
-    out.resize(static_cast<size_t>(size));
-    for (Py_ssize_t i = 0; i < size; ++i)
-        if (interrupted_at(i) || !to_text(PyTuple_GetItem(keep.get(), i), out[static_cast<size_t>(i)]))
-            return false;
+bool TextItems::convert(PyObject* obj) {
+    items_ = sequence_items(obj);
+    if (!items_) return false;
+    size_ = items_size(items_.get());
+    std::string_view text;
+    for (Py_ssize_t i = 0; i < size_; ++i)
+        if (!read(i, text)) return false;
     return true;
 }
 
+bool TextItems::read(Py_ssize_t i, std::string_view& out) const {
+    // Borrowed: nothing runs between this read and the use of the text.
+    PyObject* item = PyList_CheckExact(items_.get()) ? PyList_GetItem(items_.get(), i)
+                                                     : PyTuple_GetItem(items_.get(), i);
+    return item && to_text(item, out);
+}
+
 PyObject* raise_time_error(const TimeError& error) {
-    if (error.kind() == ErrorKind::Interrupted) return nullptr;  // the signal handler's exception stands
     const std::string message = error.message();
     PyObject* text = PyUnicode_FromStringAndSize(message.data(), static_cast<Py_ssize_t>(message.size()));
     if (text) {

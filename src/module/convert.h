@@ -25,8 +25,6 @@ bool to_bool(PyObject* obj, bool& out);
 bool to_int64_list(PyObject* obj, std::vector<int64_t>& out);
 // Reads the length first; the items only when there are few enough.
 bool to_components(PyObject* obj, Components& out);
-// `keep` owns the items so that the views stay valid for the call.
-bool to_text_list(PyObject* obj, Ref& keep, std::vector<std::string_view>& out);
 bool raise_cast_error(PyObject* obj, const char* expected);
 
 // Long loops over a caller's list call this every few thousand items, so
@@ -122,16 +120,36 @@ struct Arg<const Components&> {
     const Components& get() const { return value; }
 };
 
+// The texts of a batch, read where they lie: an exact list or tuple as the
+// caller passed it, any other sequence (a subclass with its own __iter__,
+// say) through a tuple we own. Converting checks every item, so that a
+// wrong one is reported before the batch starts; the batch then reads each
+// again, in place, when it reaches it, and uses the text before any Python
+// code can run and change the list.
+class TextItems {
+public:
+    bool convert(PyObject* obj);
+    Py_ssize_t size() const { return size_; }
+    // Item i as UTF-8; false, with the error set, when a signal handler has
+    // since changed the list so that it holds no text there.
+    bool read(Py_ssize_t i, std::string_view& out) const;
+
+private:
+    Ref items_;
+    Py_ssize_t size_ = 0;
+};
+
 template <>
-struct Arg<std::span<const std::string_view>> {
-    Ref keep;
-    std::vector<std::string_view> values;
-    bool convert(PyObject* o) { return to_text_list(o, keep, values); }
-    std::span<const std::string_view> get() const { return values; }
+struct Arg<const TextItems&> {
+    TextItems value;
+    bool convert(PyObject* o) { return value.convert(o); }
+    const TextItems& get() const { return value; }
 };
 
 // ------------------------------------------------------------------ results
 
+// A result that the binder's own operation already built (a batch's list).
+inline PyObject* to_python(PyObject* built) { return built; }
 inline PyObject* to_python(const TimeValue& v) { return new_time(v); }
 inline PyObject* to_python(const DurationValue& v) { return new_duration(v); }
 inline PyObject* to_python(int64_t v) { return PyLong_FromLongLong(v); }
@@ -156,7 +174,7 @@ PyObject* to_python(const Range& items) {
     if (!list) return nullptr;
     Py_ssize_t i = 0;
     for (const auto& item : items) {
-        PyObject* element = interrupted_at(i) ? nullptr : to_python(item);
+        PyObject* element = to_python(item);
         if (!element) {
             Py_DECREF(list);
             return nullptr;

@@ -1,6 +1,5 @@
 // Module initialisation: publishes the two types and the two functions.
 #include "module/binder.h"
-#include "parse/batch.h"
 
 namespace qt::py {
 namespace {
@@ -67,8 +66,6 @@ bool republish(PyObject* module, const char* from, const char* to) {
 PyObject* build_module() {
     Ref module(PyModule_Create(&module_def));
     if (!module || !create_types()) return nullptr;
-    // Ctrl-C reaches a long batch through the interpreter's signal handlers.
-    set_batch_interrupt_check([] { return PyErr_CheckSignals() != 0; });
     PyObject* m = module.get();
     if (!add_name(m, "QuendrelDuration", reinterpret_cast<PyObject*>(duration_type)) ||
         !add_name(m, "QuendrelTime", reinterpret_cast<PyObject*>(time_type)) ||

@@ -9,7 +9,7 @@
 #include "calendar/setters.h"
 #include "format/locale.h"
 #include "format/pattern.h"
-#include "parse/batch.h"
+#include "module/batches.h"
 #include "parse/constructors.h"
 #include "parse/parse_instant.h"
 #include "parse/parse_pattern.h"

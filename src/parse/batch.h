@@ -1,40 +1,63 @@
 // Whole lists parsed or formatted in one call, with no value object made
-// per element. Each batch resolves its zone (and locale) once, even for an
-// empty list, then runs the single-value core on every element in order;
-// the first element that fails ends the call with its error.
+// per element. A batch is set up once, its zone (and pattern or locale)
+// resolved even for an empty list, and then handles one element at a time;
+// the caller walks its own list in order, writes each result where it
+// belongs, and stops at the first element that fails, with that element's
+// error. Nothing is copied or collected here.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "time/time_error.h"
+#include "format/locale.h"
+#include "time/local_time.h"
 
 namespace qt {
 
-// Long batches ask this, every few thousand elements, whether to stop (a
-// signal is pending and its handler raised); a stopped batch fails with
-// TimeError::interrupted(). The Python module installs it once; without it a
-// batch always runs to the end.
-void set_batch_interrupt_check(bool (*should_stop)());
-
 // QuendrelTime.parse_batch: ISO and naive text to epoch milliseconds.
-Result<std::vector<int64_t>> parse_batch(std::span<const std::string_view> inputs,
-                                         std::optional<std::string_view> timezone);
+class ParseBatch {
+public:
+    static Result<ParseBatch> start(std::optional<std::string_view> timezone);
+    Result<int64_t> read(std::string_view text) const;
 
-// QuendrelTime.parse_format_batch: text laid out by a token pattern.
-Result<std::vector<int64_t>> parse_format_batch(std::span<const std::string_view> inputs,
-                                                std::string_view pattern,
-                                                std::optional<std::string_view> timezone);
+private:
+    explicit ParseBatch(ZoneId zone) : zone_(zone) {}
+    ZoneId zone_;
+};
+
+// QuendrelTime.parse_format_batch: text laid out by a token pattern, which
+// is converted once for the whole list.
+class ParseFormatBatch {
+public:
+    static Result<ParseFormatBatch> start(std::string_view pattern, std::optional<std::string_view> timezone);
+    Result<int64_t> read(std::string_view text) const;
+
+private:
+    ParseFormatBatch(std::string conversions, std::string_view pattern, ZoneId zone)
+        : conversions_(std::move(conversions)), pattern_(pattern), zone_(zone) {}
+    std::string conversions_;
+    std::string_view pattern_;  // the caller's, for error texts; it outlives the batch
+    ZoneId zone_;
+};
 
 // QuendrelTime.format_batch: epoch milliseconds to locale-aware text.
-// A count outside the calendar, or whose local reading in the zone falls
-// outside it, is InvalidTimestamp carrying that count.
-Result<std::vector<std::string>> format_batch(std::span<const int64_t> unix_millis, std::string_view pattern,
-                                              std::optional<std::string_view> timezone,
-                                              std::optional<std::string_view> locale);
+class FormatBatch {
+public:
+    static Result<FormatBatch> start(std::string_view pattern, std::optional<std::string_view> timezone,
+                                     std::optional<std::string_view> locale);
+    // Replaces `out` with the text of one element. A count outside the
+    // calendar, or whose local reading in the zone falls outside it, is
+    // InvalidTimestamp carrying that count.
+    Result<void> write(int64_t unix_ms, std::string& out) const;
+
+private:
+    FormatBatch(std::string_view pattern, ZoneId zone, const LocalePack& pack)
+        : pattern_(pattern), zone_(zone), pack_(&pack) {}
+    std::string_view pattern_;  // the caller's; it outlives the batch
+    ZoneId zone_;
+    const LocalePack* pack_;
+};
 
 }  // namespace qt

@@ -28,8 +28,6 @@ std::string TimeError::message() const {
         return "Invalid format pattern: " + text_;
     case ErrorKind::ArithmeticOverflow:
         return "Date arithmetic overflow";
-    case ErrorKind::Interrupted:
-        return "Interrupted";
     case ErrorKind::NonexistentLocalTime:
         out = "Local time " + text_ + " does not exist in timezone ";
         out.append(zone_);

@@ -22,7 +22,6 @@ enum class ErrorKind : uint8_t {
     ArithmeticOverflow,
     NonexistentLocalTime,
     InvalidFormatPattern,  // a caller-written "%" conversion that does not exist
-    Interrupted,           // a long batch stopped for a signal; the caller's exception is already set
 };
 
 class TimeError {
@@ -39,7 +38,6 @@ public:
         return {ErrorKind::InvalidFormatPattern, pattern};
     }
     static TimeError overflow() { return {ErrorKind::ArithmeticOverflow, {}}; }
-    static TimeError interrupted() { return {ErrorKind::Interrupted, {}}; }
     static TimeError nonexistent_local_time(std::string_view local_text, std::string_view zone_name) {
         TimeError e{ErrorKind::NonexistentLocalTime, local_text};
         e.zone_ = zone_name;
