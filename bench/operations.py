@@ -2,9 +2,12 @@
 recommends (whenever's non-deprecated spellings, pendulum's and arrow's
 module functions, datetime with zoneinfo, dateutil for calendar months).
 
-A statement's names are bound before the timing loop: a method of a value
-is bound once (`year = ours.year`, timed as `year()`), as a caller in a
-loop would hoist it; a property is read as written (`zoned.year`).
+A statement's names are bound before the timing loop, for every library
+alike: a method of the library's value is bound once, as a caller in a
+loop would hoist it (`year = ours.year` timed as `year()`, `add =
+zoned.add` timed as `add(months=1)`); a property is read as written
+(`zoned.year`), and a method of an intermediate result is called as
+written.
 """
 
 from __future__ import annotations
@@ -28,47 +31,71 @@ STRFTIME = "%Y-%m-%d %H:%M:%S"
 MS = 1_705_311_000_000
 
 
-# Our value's methods that the rows call, each bound once before the loop.
-OUR_METHODS = ("to_iso", "format", "from_time", "to_timezone", "add", "start_of", "end_of", "unix_ms", "year",
-               "hour", "iso_weekday", "iso_week", "is_before", "is_same_unit", "diff")
+def bound(value, *methods) -> dict:
+    """The value's methods, bound once, under their own names."""
+    return {name: getattr(value, name) for name in methods}
 
 
-def library_values():
-    """Per library: the names its statements may use. Every value is
-    31 January 2024 10:30 in Paris, and `later` five hours after it."""
+def ours_values() -> dict:
+    ours = QuendrelTime.parse("2024-01-31 10:30:00", PARIS)
+    return dict(later=ours.add(5, "hour"), bit_length=(1).bit_length, parse=QuendrelTime.parse,
+                from_unix_ms=QuendrelTime.from_unix_ms, from_array=QuendrelTime.from_array, now=QuendrelTime.now,
+                **bound(ours, "to_iso", "format", "from_time", "to_timezone", "add", "start_of", "end_of",
+                        "unix_ms", "year", "hour", "iso_weekday", "iso_week", "is_before", "is_same_unit", "diff"))
+
+
+def datetime_values() -> dict:
     paris, tokyo = zoneinfo.ZoneInfo(PARIS), zoneinfo.ZoneInfo(TOKYO)
+    aware = dt.datetime(2024, 1, 31, 10, 30, tzinfo=paris)
+    later = aware + dt.timedelta(hours=5)
+    return dict(aware=aware, later=later, later_date=later.date, paris=paris, tokyo=tokyo, utc=dt.timezone.utc,
+                datetime=dt.datetime, timedelta=dt.timedelta, relativedelta=relativedelta,
+                fromisoformat=dt.datetime.fromisoformat, fromtimestamp=dt.datetime.fromtimestamp, now=dt.datetime.now,
+                **bound(aware, "isoformat", "strftime", "astimezone", "replace", "isoweekday", "isocalendar", "date"))
+
+
+def whenever_values() -> dict:
+    zoned = whenever.ZonedDateTime(2024, 1, 31, 10, 30, tz=PARIS)
+    later = zoned.add(hours=5)
+    return dict(zoned=zoned, later=later, later_date=later.date, MIDNIGHT=whenever.Time.MIDNIGHT,
+                parse_instant=whenever.Instant.parse_iso, parse_plain=whenever.PlainDateTime.parse_iso,
+                parse_date=whenever.Date.parse_iso, from_timestamp=whenever.Instant.from_timestamp,
+                ZonedDateTime=whenever.ZonedDateTime, now=whenever.ZonedDateTime.now,
+                **bound(zoned, "format_iso", "format", "to_tz", "add", "start_of", "end_of", "timestamp",
+                        "day_of_week", "date"))
+
+
+def pendulum_values() -> dict:
+    moment = pendulum.datetime(2024, 1, 31, 10, 30, tz=PARIS)
+    return dict(moment=moment, later=moment.add(hours=5), parse=pendulum.parse, from_timestamp=pendulum.from_timestamp,
+                new=pendulum.datetime, now=pendulum.now,
+                **bound(moment, "isoformat", "format", "diff_for_humans", "in_timezone", "add", "start_of", "end_of",
+                        "isoweekday", "is_same_day"))
+
+
+def arrow_values() -> dict:
+    arw = arrow.Arrow(2024, 1, 31, 10, 30, tzinfo=PARIS)
+    later = arw.shift(hours=5)
+    return dict(arw=arw, later=later, later_date=later.date, get=arrow.get, Arrow=arrow.Arrow, now=arrow.now,
+                **bound(arw, "isoformat", "format", "humanize", "to", "shift", "floor", "ceil", "isoweekday",
+                        "isocalendar", "date"))
+
+
+def library_values() -> dict[str, dict]:
+    """Per installed library: the names its statements may use. Every value
+    is 31 January 2024 10:30 in Paris, and `later` five hours after it."""
     constants = dict(PARIS=PARIS, TOKYO=TOKYO, RFC3339=RFC3339, NAIVE=NAIVE, NAIVE_MINUTES=NAIVE_MINUTES,
                      DATE_ONLY=DATE_ONLY, NAIVE_DST_DAY=NAIVE_DST_DAY, PATTERN=PATTERN, STRFTIME=STRFTIME, MS=MS)
-    ours = QuendrelTime.parse("2024-01-31 10:30:00", PARIS)
-    values = {
-        OURS: dict(constants, later=ours.add(5, "hour"), bit_length=(1).bit_length,
-                   parse=QuendrelTime.parse, from_unix_ms=QuendrelTime.from_unix_ms,
-                   from_array=QuendrelTime.from_array, now=QuendrelTime.now,
-                   **{name: getattr(ours, name) for name in OUR_METHODS}),
-        "datetime": dict(constants, paris=paris, tokyo=tokyo, utc=dt.timezone.utc, datetime=dt.datetime,
-                         timedelta=dt.timedelta, relativedelta=relativedelta, fromisoformat=dt.datetime.fromisoformat,
-                         fromtimestamp=dt.datetime.fromtimestamp, now=dt.datetime.now,
-                         aware=dt.datetime(2024, 1, 31, 10, 30, tzinfo=paris),
-                         later=dt.datetime(2024, 1, 31, 15, 30, tzinfo=paris)),
-    }
+    makers = {OURS: ours_values, "datetime": datetime_values}
     if whenever:
-        zoned = whenever.ZonedDateTime(2024, 1, 31, 10, 30, tz=PARIS)
-        values["whenever"] = dict(constants, zoned=zoned, later=zoned.add(hours=5), MIDNIGHT=whenever.Time.MIDNIGHT,
-                                  parse_instant=whenever.Instant.parse_iso,
-                                  parse_plain=whenever.PlainDateTime.parse_iso, parse_date=whenever.Date.parse_iso,
-                                  from_timestamp=whenever.Instant.from_timestamp,
-                                  ZonedDateTime=whenever.ZonedDateTime, now=whenever.ZonedDateTime.now)
+        makers["whenever"] = whenever_values
     if pendulum:
-        moment = pendulum.datetime(2024, 1, 31, 10, 30, tz=PARIS)
-        values["pendulum"] = dict(constants, moment=moment, later=moment.add(hours=5), parse=pendulum.parse,
-                                  from_timestamp=pendulum.from_timestamp, new=pendulum.datetime, now=pendulum.now)
+        makers["pendulum"] = pendulum_values
     if arrow:
-        arw = arrow.Arrow(2024, 1, 31, 10, 30, tzinfo=PARIS)
-        values["arrow"] = dict(constants, arw=arw, later=arw.shift(hours=5), get=arrow.get, Arrow=arrow.Arrow,
-                               now=arrow.now)
+        makers["arrow"] = arrow_values
     if ciso8601:
-        values["ciso8601"] = dict(constants, parse_datetime=ciso8601.parse_datetime)
-    return values
+        makers["ciso8601"] = lambda: dict(parse_datetime=ciso8601.parse_datetime)
+    return {library: dict(constants, **make()) for library, make in makers.items()}
 
 
 class Table:
@@ -125,21 +152,21 @@ def parsing_rows(table: Table) -> None:
 def text_rows(table: Table) -> None:
     table.row("ISO text out",
               quendreltime="to_iso()",
-              whenever="zoned.format_iso(unit='millisecond', tz_id_display='omit')",
-              datetime="aware.isoformat(timespec='milliseconds')",
-              pendulum="moment.isoformat(timespec='milliseconds')",
-              arrow="arw.isoformat(timespec='milliseconds')")
+              whenever="format_iso(unit='millisecond', tz_id_display='omit')",
+              datetime="isoformat(timespec='milliseconds')",
+              pendulum="isoformat(timespec='milliseconds')",
+              arrow="isoformat(timespec='milliseconds')")
     table.row("format YYYY-MM-DD HH:mm:ss",
               quendreltime="format(PATTERN)",
-              whenever="zoned.format(PATTERN)",
-              datetime="aware.strftime(STRFTIME)",
-              pendulum="moment.format(PATTERN)",
-              arrow="arw.format(PATTERN)")
+              whenever="format(PATTERN)",
+              datetime="strftime(STRFTIME)",
+              pendulum="format(PATTERN)",
+              arrow="format(PATTERN)")
     table.row("relative text",
               quendreltime="from_time(later, None)",
               # pendulum says "before" where the others say "ago" for the same interval
-              pendulum=("moment.diff_for_humans(later)", lambda text: text.replace(" before", " ago")),
-              arrow="arw.humanize(later)")
+              pendulum=("diff_for_humans(later)", lambda text: text.replace(" before", " ago")),
+              arrow="humanize(later)")
 
 
 def construction_rows(table: Table) -> None:
@@ -164,50 +191,50 @@ def construction_rows(table: Table) -> None:
               arrow="now(PARIS)")
     table.row("to_timezone", key=instant_and_offset,
               quendreltime="to_timezone(TOKYO)",
-              whenever="zoned.to_tz(TOKYO)",
-              datetime="aware.astimezone(tokyo)",
-              pendulum="moment.in_timezone(TOKYO)",
-              arrow="arw.to(TOKYO)")
+              whenever="to_tz(TOKYO)",
+              datetime="astimezone(tokyo)",
+              pendulum="in_timezone(TOKYO)",
+              arrow="to(TOKYO)")
 
 
 def arithmetic_rows(table: Table) -> None:
     table.row("add 1 month", key=instant_and_offset,
               quendreltime="add(1, 'month')",
-              whenever="zoned.add(months=1)",
+              whenever="add(months=1)",
               datetime="aware + relativedelta(months=1)",  # with dateutil
-              pendulum="moment.add(months=1)",
-              arrow="arw.shift(months=1)")
+              pendulum="add(months=1)",
+              arrow="shift(months=1)")
     table.row("add 1 day", key=instant_and_offset,
               quendreltime="add(1, 'day')",
-              whenever="zoned.add(days=1)",
+              whenever="add(days=1)",
               datetime="aware + timedelta(days=1)",
-              pendulum="moment.add(days=1)",
-              arrow="arw.shift(days=1)")
+              pendulum="add(days=1)",
+              arrow="shift(days=1)")
     # Exact time: the standard library adds it in UTC, or it would keep a stale offset across a change.
     table.row("add 3 hours", key=instant_and_offset,
               quendreltime="add(3, 'hour')",
-              whenever="zoned.add(hours=3)",
-              datetime="(aware.astimezone(utc) + timedelta(hours=3)).astimezone(paris)",
-              pendulum="moment.add(hours=3)",
-              arrow="arw.shift(hours=3)")
+              whenever="add(hours=3)",
+              datetime="(astimezone(utc) + timedelta(hours=3)).astimezone(paris)",
+              pendulum="add(hours=3)",
+              arrow="shift(hours=3)")
     table.row("start_of day", key=instant_and_offset,
               quendreltime="start_of('day')",
-              whenever="zoned.start_of('day')",
-              datetime="aware.replace(hour=0, minute=0, second=0, microsecond=0)",
-              pendulum="moment.start_of('day')",
-              arrow="arw.floor('day')")
+              whenever="start_of('day')",
+              datetime="replace(hour=0, minute=0, second=0, microsecond=0)",
+              pendulum="start_of('day')",
+              arrow="floor('day')")
     table.row("end_of month", key=instant_and_offset,
               quendreltime="end_of('month')",
-              whenever="zoned.end_of('month')",
-              pendulum="moment.end_of('month')",
-              arrow="arw.ceil('month')")
+              whenever="end_of('month')",
+              pendulum="end_of('month')",
+              arrow="ceil('month')")
 
 
 def query_rows(table: Table) -> None:
     table.row("floor: (1).bit_length()", quendreltime="bit_length()")
     table.row("unix_ms()",
               quendreltime="unix_ms()",
-              whenever="zoned.timestamp(unit='millisecond')")
+              whenever="timestamp(unit='millisecond')")
     for field in ("year", "hour"):
         table.row(f"{field}()",
                   quendreltime=f"{field}()",
@@ -217,16 +244,16 @@ def query_rows(table: Table) -> None:
                   arrow=f"arw.{field}")
     table.row("iso_weekday()",
               quendreltime="iso_weekday()",
-              whenever=("zoned.day_of_week()", lambda weekday: weekday.value),
-              datetime="aware.isoweekday()",
-              pendulum="moment.isoweekday()",
-              arrow="arw.isoweekday()")
+              whenever=("day_of_week()", lambda weekday: weekday.value),
+              datetime="isoweekday()",
+              pendulum="isoweekday()",
+              arrow="isoweekday()")
     table.row("iso_week()",
               quendreltime="iso_week()",
-              whenever="zoned.date().iso_week_date().week",
-              datetime="aware.isocalendar().week",
+              whenever="date().iso_week_date().week",
+              datetime="isocalendar().week",
               pendulum="moment.week_of_year",
-              arrow="arw.isocalendar().week")
+              arrow="isocalendar().week")
 
 
 def comparison_rows(table: Table) -> None:
@@ -238,10 +265,10 @@ def comparison_rows(table: Table) -> None:
               arrow="arw < later")
     table.row("is_same_unit(other, 'day')",
               quendreltime="is_same_unit(later, 'day')",
-              whenever="zoned.date() == later.date()",
-              datetime="aware.date() == later.date()",
-              pendulum="moment.is_same_day(later)",
-              arrow="arw.date() == later.date()")
+              whenever="date() == later_date()",
+              datetime="date() == later_date()",
+              pendulum="is_same_day(later)",
+              arrow="date() == later_date()")
     table.row("diff in hours (float)",
               quendreltime="diff(later, 'hour', True)",
               whenever="(zoned - later).total('hours')",
