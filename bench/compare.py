@@ -12,6 +12,7 @@ from __future__ import annotations
 
 import argparse
 import datetime as dt
+import importlib.metadata
 import json
 import platform
 import sys
@@ -22,17 +23,8 @@ from operations import single_operations
 import quendreltime
 from peers import PEERS, QuendrelTime
 
-ROUND_SECONDS = 0.002
-
-
-class Settings:
-    """Time spent per operation: a budget shared by its libraries, with at
-    least `fewest` rounds (a million-item batch fills a round with one call)."""
-
-    def __init__(self, quick: bool):
-        self.budget_seconds = 0.5 if quick else 2.0
-        self.fewest = 3 if quick else 7
-        self.most = 100 if quick else 1000
+FULL = harness.Budget(round_seconds=0.002, seconds=2.0, fewest=7, most=1000)
+QUICK = harness.Budget(round_seconds=0.002, seconds=0.5, fewest=3, most=100)
 
 
 def nanoseconds(seconds: float) -> str:
@@ -71,16 +63,30 @@ def print_markdown(operations) -> None:
         print(f"| {operation.name} | {ours} | " + " | ".join(cell(operation.results, p) for p in peers) + " |")
 
 
-def how_measured(quick: bool) -> str:
+def peer_versions(operations) -> str:
+    return ", ".join(f"{library} {_version(library)}" for library in columns(operations) if library != "datetime")
+
+
+def _version(library: str) -> str:
+    try:
+        return importlib.metadata.version(library)
+    except importlib.metadata.PackageNotFoundError:
+        return "?"
+
+
+def how_measured(quick: bool, operations) -> str:
     return (f"{platform.python_implementation()} {platform.python_version()} on {platform.system()} "
-            f"{platform.machine()}, {dt.date.today().isoformat()}, `python bench/compare.py"
-            f"{' --quick' if quick else ''} --markdown`. Each library does each operation as one statement, "
-            "written the way its documentation recommends, with its bound methods and values set up "
-            "beforehand; every result is checked equal to ours, with warnings as errors, before anything is "
-            "timed. The statement runs in timeit's loop in rounds of about 2 ms, the libraries taking turns "
-            "with the order rotated each round, and each figure is the library's fastest round: nanoseconds "
-            "per call (per item for lists), and in brackets the peer's time over ours. The floor row is the "
-            "cost of calling anything from Python.")
+            f"{platform.machine()}, {dt.date.today().isoformat()}, {peer_versions(operations)}; "
+            f"`python bench/compare.py{' --quick' if quick else ''} --markdown`. "
+            "Each library does each operation as one statement, written the way its documentation "
+            "recommends, with its methods bound and its values built beforehand; every result is checked "
+            "equal to ours, with warnings as errors, before anything is timed. The statement runs in "
+            "timeit's loop in rounds of about 2 ms, the libraries taking turns with the order rotated each "
+            "round, and each figure is the library's fastest round: nanoseconds per call (per item for "
+            "lists), and in brackets the peer's time over ours. The floor row, a pre-bound "
+            "`(1).bit_length()`, is the cost of any call from Python. Lists start from the same Python list "
+            "for every library; our batch calls return epoch milliseconds or text, the peers' comprehensions "
+            "their own objects. The datetime column adds months with dateutil's relativedelta.")
 
 
 def instance_sizes() -> str:
@@ -101,12 +107,14 @@ def main(argv=None) -> None:
     parser.add_argument("--markdown", action="store_true", help="print the table as Markdown for the README")
     parser.add_argument("--json", metavar="PATH", help="also write the figures as JSON")
     args = parser.parse_args(argv)
-    settings = Settings(args.quick)
     operations = single_operations() + batch_operations()
-    harness.run(operations, ROUND_SECONDS, settings.budget_seconds, settings.fewest, settings.most,
-                progress=lambda line: print(line, file=sys.stderr, flush=True))
+    try:
+        harness.run(operations, QUICK if args.quick else FULL,
+                    progress=lambda line: print(line, file=sys.stderr, flush=True))
+    except harness.MismatchError as error:
+        sys.exit(f"stopped before timing: {error}")
     if args.markdown:
-        print(how_measured(args.quick) + "\n")
+        print(how_measured(args.quick, operations) + "\n")
         print_markdown(operations)
     else:
         print_plain(operations)

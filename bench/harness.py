@@ -49,6 +49,18 @@ class Operation:
     results: dict[str, float] = field(default_factory=dict)  # library -> seconds per item
 
 
+@dataclass(frozen=True)
+class Budget:
+    """Time spent per operation: a share of seconds for all its libraries
+    together, in rounds of round_seconds, with at least `fewest` rounds (a
+    million-item batch fills a round with one call) and at most `most`."""
+
+    round_seconds: float
+    seconds: float
+    fewest: int
+    most: int
+
+
 class MismatchError(Exception):
     """A peer's statement gave another result than ours, or warned."""
 
@@ -101,20 +113,20 @@ def calls_per_round(timer: timeit.Timer, round_seconds: float) -> tuple[int, flo
     return number, number * per_call
 
 
-def round_count(round_durations: list[float], budget_seconds: float, fewest: int, most: int) -> int:
-    """Rounds that fit the operation's time budget, within [fewest, most]."""
+def round_count(round_durations: list[float], budget: Budget) -> int:
+    """Rounds that fit the operation's share of time, within the budget's bounds."""
     whole_round = sum(round_durations)
-    return max(fewest, min(most, math.floor(budget_seconds / whole_round)))
+    return max(budget.fewest, min(budget.most, math.floor(budget.seconds / whole_round)))
 
 
-def measure(operation: Operation, round_seconds: float, budget_seconds: float, fewest: int, most: int) -> None:
+def measure(operation: Operation, budget: Budget) -> None:
     """Fill operation.results with each library's fastest round, per item."""
     timers = {}
     for library, statement in operation.statements.items():
         timer = make_timer(statement)
-        number, duration = calls_per_round(timer, round_seconds)
+        number, duration = calls_per_round(timer, budget.round_seconds)
         timers[library] = (timer, number, duration)
-    rounds = round_count([t[2] for t in timers.values()], budget_seconds, fewest, most)
+    rounds = round_count([t[2] for t in timers.values()], budget)
     libraries = list(timers)
     best = dict.fromkeys(libraries, math.inf)
     for turn in range(rounds):
@@ -125,12 +137,11 @@ def measure(operation: Operation, round_seconds: float, budget_seconds: float, f
     operation.results = {library: best[library] / operation.items for library in libraries}
 
 
-def run(operations: list[Operation], round_seconds: float, budget_seconds: float,
-        fewest: int, most: int, progress: Callable[[str], None]) -> None:
+def run(operations: list[Operation], budget: Budget, progress: Callable[[str], None]) -> None:
     """Check every operation first, so a wrong peer fails in seconds, then time them."""
     for operation in operations:
         check(operation)
     for operation in operations:
         started = time.perf_counter()
-        measure(operation, round_seconds, budget_seconds, fewest, most)
+        measure(operation, budget)
         progress(f"{operation.name}: {time.perf_counter() - started:.1f} s")
