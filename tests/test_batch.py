@@ -179,6 +179,14 @@ class TestArguments:
         call = self.CALLS[name]
         with pytest.raises(TypeError, match="^argument 'inputs': "):
             call(["2024", 2024], "Bad/Zone")
+        # Every item converts before anything after the list is looked at:
+        # a later argument, or an earlier text that does not read.
+        with pytest.raises(TypeError, match="^argument 'inputs': "):
+            call(["2024", 2024], 7)
+        with pytest.raises(TypeError, match="^argument 'inputs': "):
+            call(["garbage", "2024", 2024], None)
+        with pytest.raises(UnicodeEncodeError):
+            call(["garbage", "\ud800"], None)
         with pytest.raises(ValueError, match="^Invalid timezone: Bad/Zone$"):
             call([], "Bad/Zone")
         with pytest.raises(ValueError, match="^Invalid timezone: Bad/Zone$"):

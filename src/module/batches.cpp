@@ -23,17 +23,24 @@ PyObject* build_list(Py_ssize_t size, Make&& make) {
     return list.release();
 }
 
-// Reads every text of `inputs` with `batch`, a batch that reads text.
+PyObject* inputs_error() {
+    prefix_argument_error("inputs");
+    return nullptr;
+}
+
+// Reads every text of `inputs` with `batch`, a batch that reads text, in
+// one pass. Errors come as if every item had been converted first: an item
+// that is not text, then the batch's set-up (its zone), then the first text
+// that does not read.
 template <class Batch>
 PyObject* read_texts(const TextItems& inputs, const Result<Batch>& batch) {
-    if (!batch) return raise_time_error(batch.error());
+    if (!batch) return inputs.check_items(0) ? raise_time_error(batch.error()) : inputs_error();
     return build_list(inputs.size(), [&](Py_ssize_t i) -> PyObject* {
         std::string_view text;
-        if (!inputs.read(i, text)) {
-            prefix_argument_error("inputs");
-            return nullptr;
-        }
-        return to_python(batch->read(text));
+        if (!inputs.read(i, text)) return inputs_error();
+        const auto instant = batch->read(text);
+        if (!instant && !inputs.check_items(i + 1)) return inputs_error();
+        return to_python(instant);
     });
 }
 

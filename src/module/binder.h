@@ -132,12 +132,44 @@ struct Method {
     static_assert(Traits::arity == kOffset + kCount, "parameter names must match the operation");
     static constexpr const auto& names = Text::names;
 
+    // A list of texts leaves the check of its items until the batch reads
+    // them. When a later argument fails first, those checks run now, so that
+    // errors still come in parameter order.
+    template <size_t J, class A>
+    static bool settle(A& arg) {
+        if constexpr (requires { arg.check_items(); }) {
+            PyObject *type, *value, *traceback;
+            PyErr_Fetch(&type, &value, &traceback);
+            if (arg.check_items()) {
+                PyErr_Restore(type, value, traceback);
+                return true;
+            }
+            prefix_argument_error(names[J]);
+            Py_XDECREF(type);
+            Py_XDECREF(value);
+            Py_XDECREF(traceback);
+            return false;
+        }
+        return true;
+    }
+
+    template <size_t Failed, class Args, size_t... J>
+    static void settle_before(Args& args, std::index_sequence<J...>) {
+        (settle<J>(std::get<J>(args)) && ...);
+    }
+
+    template <size_t Failed, class Args>
+    static void report_failure(Args& args) {
+        prefix_argument_error(names[Failed]);
+        settle_before<Failed>(args, std::make_index_sequence<Failed>{});
+    }
+
     template <size_t... I>
     static PyObject* invoke(PyObject* self, PyObject* const* slots, std::index_sequence<I...>) {
         std::tuple<Arg<std::tuple_element_t<I + kOffset, typename Traits::Args>>...> args;
         bool ok = true;
         // Convert in parameter order; the first failure ends the call.
-        ((ok = ok && (std::get<I>(args).convert(slots[I]) || (prefix_argument_error(names[I]), false))), ...);
+        ((ok = ok && (std::get<I>(args).convert(slots[I]) || (report_failure<I>(args), false))), ...);
         if (!ok) return nullptr;
         if constexpr (Instance) {
             using Receiver = std::remove_cvref_t<std::tuple_element_t<0, typename Traits::Args>>;

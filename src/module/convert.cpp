@@ -142,8 +142,12 @@ bool TextItems::convert(PyObject* obj) {
     items_ = sequence_items(obj);
     if (!items_) return false;
     size_ = items_size(items_.get());
+    return true;
+}
+
+bool TextItems::check_items(Py_ssize_t first) const {
     std::string_view text;
-    for (Py_ssize_t i = 0; i < size_; ++i)
+    for (Py_ssize_t i = first; i < size_; ++i)
         if (!read(i, text)) return false;
     return true;
 }

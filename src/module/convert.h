@@ -122,17 +122,19 @@ struct Arg<const Components&> {
 
 // The texts of a batch, read where they lie: an exact list or tuple as the
 // caller passed it, any other sequence (a subclass with its own __iter__,
-// say) through a tuple we own. Converting checks every item, so that a
-// wrong one is reported before the batch starts; the batch then reads each
-// again, in place, when it reaches it, and uses the text before any Python
-// code can run and change the list.
+// say) through a tuple we own. Each item is read once, when the batch
+// reaches it, and its text is used before any Python code can run and
+// change the list. An item that is not text must still be reported before
+// anything that comes after the list (a later argument, the zone, an
+// earlier text that does not parse): check_items then looks ahead.
 class TextItems {
 public:
     bool convert(PyObject* obj);
     Py_ssize_t size() const { return size_; }
-    // Item i as UTF-8; false, with the error set, when a signal handler has
-    // since changed the list so that it holds no text there.
+    // Item i as UTF-8; false with the conversion error set.
     bool read(Py_ssize_t i, std::string_view& out) const;
+    // Reads items from `first` on; false with the first one's error set.
+    bool check_items(Py_ssize_t first) const;
 
 private:
     Ref items_;
@@ -143,6 +145,7 @@ template <>
 struct Arg<const TextItems&> {
     TextItems value;
     bool convert(PyObject* o) { return value.convert(o); }
+    bool check_items() const { return value.check_items(0); }
     const TextItems& get() const { return value; }
 };
 
