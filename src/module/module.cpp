@@ -69,8 +69,7 @@ PyObject* build_module() {
     PyObject* m = module.get();
     if (!add_name(m, "QuendrelDuration", reinterpret_cast<PyObject*>(duration_type)) ||
         !add_name(m, "QuendrelTime", reinterpret_cast<PyObject*>(time_type)) ||
-        !republish(m, "QuendrelDuration", "quendrel_duration") || !republish(m, "QuendrelTime", "quendrel_time") ||
-        PyObject_DelAttrString(m, "QuendrelDuration") < 0 || PyObject_DelAttrString(m, "QuendrelTime") < 0)
+        !republish(m, "QuendrelDuration", "quendrel_duration") || !republish(m, "QuendrelTime", "quendrel_time"))
         return nullptr;
     Ref module_name(PyUnicode_FromString("quendreltime"));
     if (!module_name) return nullptr;
