@@ -1,5 +1,7 @@
-// Module initialisation: publishes the two types and the two functions.
+// Module initialisation: publishes the two types and the two functions, and
+// teaches pickle and copy about the types.
 #include "module/binder.h"
+#include "module/reductions.h"
 
 namespace qt::py {
 namespace {
@@ -69,7 +71,8 @@ PyObject* build_module() {
     PyObject* m = module.get();
     if (!add_name(m, "QuendrelDuration", reinterpret_cast<PyObject*>(duration_type)) ||
         !add_name(m, "QuendrelTime", reinterpret_cast<PyObject*>(time_type)) ||
-        !republish(m, "QuendrelDuration", "quendrel_duration") || !republish(m, "QuendrelTime", "quendrel_time"))
+        !republish(m, "QuendrelDuration", "quendrel_duration") || !republish(m, "QuendrelTime", "quendrel_time") ||
+        !register_reductions(m))
         return nullptr;
     Ref module_name(PyUnicode_FromString("quendreltime"));
     if (!module_name) return nullptr;
