@@ -12,6 +12,7 @@ import ctypes
 import dataclasses
 import multiprocessing
 import os
+import pathlib
 import pickle
 import subprocess
 import sys
@@ -467,3 +468,12 @@ class TestProcesses:
             with multiprocessing.get_context(how).Pool(2) as pool:
                 results = pool.starmap(T.add_duration, self.PAIRS)
         assert picture(results) == picture([value.add_duration(duration) for value, duration in self.PAIRS])
+
+
+def test_dask_example_matches_the_single_process_batch():
+    pytest.importorskip("distributed")
+    example_path = pathlib.Path(__file__).resolve().parent.parent / "examples" / "dask_partitions.py"
+    process = subprocess.run([sys.executable, str(example_path), "--rows", "20000", "--partitions", "4",
+                              "--workers", "2"], capture_output=True, text=True, timeout=180)
+    assert process.returncode == 0, process.stderr
+    assert "equal to the single-process batch" in process.stdout
