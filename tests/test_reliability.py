@@ -8,6 +8,7 @@ eight threads at once. QT_STRESS_SECONDS lengthens both (default: short).
 
 import concurrent.futures
 import copy
+import copyreg
 import ctypes
 import dataclasses
 import multiprocessing
@@ -166,7 +167,13 @@ def build_calls():
     return calls
 
 
-CALLS = build_calls()
+def reducer_calls():
+    """pickle's way out of both types: each reducer on a value of its type and on one of the other."""
+    return [(f"reduce {cls.__name__}", copyreg.dispatch_table[cls], (value,))
+            for cls in (T, D) for value in (V, EDGE, DV)]
+
+
+CALLS = build_calls() + reducer_calls()
 
 
 def run(calls, rounds):
@@ -429,8 +436,6 @@ class TestPickle:
 
     @pytest.mark.parametrize("reducer_of, wrong", [(T, DV), (D, V), (T, 5)])
     def test_the_reducers_refuse_other_objects(self, reducer_of, wrong):
-        import copyreg
-
         with pytest.raises(TypeError, match=f"cannot be cast as '{reducer_of.__name__}'"):
             copyreg.dispatch_table[reducer_of](wrong)
 
