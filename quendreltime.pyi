@@ -38,7 +38,8 @@ class QuendrelTime:
     """An instant in whole milliseconds since the Unix epoch, viewed in a named IANA zone.
 
     Immutable; every operation returns a new value. Equality and hashing are by identity:
-    compare instants with `is_same` or `unix_ms`. Reached as `quendreltime.quendrel_time`.
+    compare instants with `is_same` or `unix_ms`. Also published as `quendreltime.quendrel_time`.
+    Pickles and copies as its milliseconds and zone name.
     """
 
     def __new__(cls, input: str | None, timezone: str | None) -> QuendrelTime:
@@ -281,7 +282,7 @@ class QuendrelDuration:
     """A signed length of time in whole milliseconds. Immutable; equality is by identity.
 
     Months and years have their mean Gregorian length (30.436875 and 365.2425 days).
-    Reached as `quendreltime.quendrel_duration`.
+    Also published as `quendreltime.quendrel_duration`. Pickles and copies as its milliseconds.
     """
 
     def __new__(cls, value: SupportsIndex, unit: str | None) -> QuendrelDuration:
@@ -337,6 +338,7 @@ class QuendrelDuration:
     def abs(self) -> QuendrelDuration:
         """The length without its sign."""
 
+# The same class objects under the names the tour uses.
 quendrel_time: TypeAlias = QuendrelTime
 quendrel_duration: TypeAlias = QuendrelDuration
 

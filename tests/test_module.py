@@ -1,6 +1,9 @@
 """The published surface and the argument-binding rules of every method."""
 
 import inspect
+import pydoc
+import subprocess
+import sys
 
 import numpy as np
 import pytest
@@ -73,13 +76,39 @@ class TestModule:
         assert quendreltime.__all__ == [
             "QuendrelDuration", "QuendrelTime", "quendrel_duration", "quendrel_time", "supported_units",
             "supported_locales"]
-        assert not hasattr(quendreltime, "QuendrelTime") and not hasattr(quendreltime, "QuendrelDuration")
-        assert (T.__name__, D.__name__) == ("QuendrelTime", "QuendrelDuration")
+        assert quendreltime.QuendrelTime is T and quendreltime.QuendrelDuration is D
         assert quendreltime.__doc__ == ""
 
-    def test_star_import_fails_on_the_missing_class_names(self):
-        with pytest.raises(AttributeError, match="QuendrelDuration"):
-            exec("from quendreltime import *", {})
+    @pytest.mark.parametrize("cls, name", [(T, "QuendrelTime"), (D, "QuendrelDuration")])
+    def test_classes_name_their_module(self, cls, name):
+        # pickle and pydoc find a class through __module__ and __qualname__.
+        assert (cls.__module__, cls.__name__, cls.__qualname__) == ("quendreltime", name, name)
+        assert repr(cls) == f"<class 'quendreltime.{name}'>"
+        assert sorted(name for name in vars(cls) if name.startswith("__")) == [
+            "__doc__", "__module__", "__new__", "__repr__"]
+
+    def test_star_import_brings_every_listed_name(self):
+        names = {}
+        exec("from quendreltime import *", names)
+        assert [names[name] for name in quendreltime.__all__] == [getattr(quendreltime, name)
+                                                                 for name in quendreltime.__all__]
+
+    def test_import_raises_no_warning(self):
+        # A project that turns warnings into errors must still be able to import the module.
+        process = subprocess.run([sys.executable, "-W", "error", "-c", "import quendreltime"],
+                                 capture_output=True, text=True, timeout=60)
+        assert (process.returncode, process.stderr) == (0, "")
+
+    @pytest.mark.parametrize("cls, shown", [
+        (T, ["class QuendrelTime(builtins.object)", "add(self, /, amount, unit)", "parse_batch(inputs, timezone)",
+             "Batch parse ISO/naive datetime strings and return unix timestamps (ms)."]),
+        (D, ["class QuendrelDuration(builtins.object)", "from_days(value)", "humanize(self, /, with_suffix)"]),
+        (quendreltime, ["class QuendrelTime(builtins.object)", "class QuendrelDuration(builtins.object)",
+                        "supported_units()", "clone_time(self, /)", "abs(self, /)"]),
+    ], ids=["time", "duration", "module"])
+    def test_help_lists_the_methods(self, cls, shown):
+        text = pydoc.render_doc(cls, renderer=pydoc.plaintext)
+        assert [line for line in shown if line not in text] == []
 
     def test_functions(self):
         units = quendreltime.supported_units()

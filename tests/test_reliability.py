@@ -1,13 +1,21 @@
-"""Leaks, reference counts, hostile callers, threads and subinterpreters.
+"""Leaks, reference counts, hostile callers, threads and subinterpreters;
+values that travel by pickle and copy to other processes.
 
 One table calls every public method of both types on its success and error
 paths; the leak test runs it many times over and the thread test runs it from
 eight threads at once. QT_STRESS_SECONDS lengthens both (default: short).
 """
 
+import concurrent.futures
+import copy
+import copyreg
 import ctypes
+import dataclasses
 import gc
+import multiprocessing
 import os
+import pathlib
+import pickle
 import signal
 import subprocess
 import sys
@@ -16,9 +24,11 @@ import threading
 import time
 
 import pytest
+from hypothesis import example, given, settings
+from hypothesis import strategies as st
 
 import quendreltime
-from support import MAX_MS
+from support import ALL_ZONES, MAX_MS, MIN_MS
 
 T = quendreltime.quendrel_time
 D = quendreltime.quendrel_duration
@@ -159,7 +169,13 @@ def build_calls():
     return calls
 
 
-CALLS = build_calls()
+def reducer_calls():
+    """pickle's way out of both types: each reducer on a value of its type and on one of the other."""
+    return [(f"reduce {cls.__name__}", copyreg.dispatch_table[cls], (value,))
+            for cls in (T, D) for value in (V, EDGE, DV)]
+
+
+CALLS = build_calls() + reducer_calls()
 
 
 def run(calls, rounds):
@@ -179,11 +195,20 @@ def outcome(label, function, args):
         return type(exc).__name__, str(exc)
     if label.rsplit(".", 1)[-1] in CLOCK or label == "QuendrelTime.calendar" and args[1] is None:
         return type(result).__name__
-    if isinstance(result, T):
-        return "time", result.unix_ms(), result.timezone()
-    if isinstance(result, D):
-        return "duration", result.as_milliseconds()
-    return result
+    return picture(result)
+
+
+def picture(obj):
+    """What an object holds, with values shown by their fields, since values compare by identity."""
+    if isinstance(obj, T):
+        return "time", obj.unix_ms(), obj.timezone()
+    if isinstance(obj, D):
+        return "duration", obj.as_milliseconds()
+    if isinstance(obj, (list, tuple)):
+        return type(obj)(picture(item) for item in obj)
+    if isinstance(obj, dict):
+        return {key: picture(item) for key, item in obj.items()}
+    return obj
 
 
 class TestCallTable:
@@ -497,3 +522,100 @@ def test_subinterpreters_refuse_the_import():
     message = ("ImportError: quendreltime modules do not yet support subinterpreters, "
                "see https://docs.python.org/3/c-api/init.html#sub-interpreter-support")
     assert process.stdout.splitlines() == [message] * 4 + ["main: 1970-01-02T09:00:00.000+09:00"]
+
+
+# Values of both types, nested, and the value whose local view fails.
+NESTED = [V, W, EDGE, DV, {"when": (W, W), "spans": [DV, D(-1, None)]}]
+
+
+class TestPickle:
+    @settings(max_examples=40, deadline=None)
+    @given(st.integers(MIN_MS, MAX_MS), st.integers(-(2**63), 2**63 - 1))
+    @example(MIN_MS, -(2**63))
+    @example(MAX_MS, 2**63 - 1)
+    def test_round_trip_in_every_zone_at_every_protocol(self, ms, duration_ms):
+        values = [T.from_unix_ms(ms, zone) for zone in ALL_ZONES] + [D.from_milliseconds(duration_ms)]
+        for protocol in range(pickle.HIGHEST_PROTOCOL + 1):
+            assert picture(pickle.loads(pickle.dumps(values, protocol))) == picture(values)
+
+    def test_a_pickle_loads_in_a_fresh_interpreter(self):
+        script = "import pickle, sys; print(repr(pickle.loads(sys.stdin.buffer.read())))"
+        process = subprocess.run([sys.executable, "-c", script], input=pickle.dumps(NESTED), capture_output=True,
+                                 timeout=60)
+        assert process.stdout.decode().strip() == repr(NESTED), process.stderr.decode()
+
+    def test_bulk_pickles_carry_little_more_than_the_arguments(self):
+        zones = ["Europe/Paris", "America/New_York", "UTC", "Asia/Kolkata"]
+        values = [T.from_unix_ms(1_700_000_000_000 + i * 3_600_000, zones[i % 4]) for i in range(1000)]
+        # Each zone name is written once per stream, then referred back to.
+        assert len(pickle.dumps(values, 5)) < 20 * len(values)
+
+    @pytest.mark.parametrize("constructor, args, error, message", [
+        (T.from_unix_ms, ("0", "UTC"), TypeError, "argument 'unix_ms': 'str' object cannot be interpreted as an integer"),
+        (T.from_unix_ms, (0, b"UTC"), TypeError, "argument 'timezone': 'bytes' object cannot be cast as 'str'"),
+        (T.from_unix_ms, (0, "Mars/Base"), ValueError, "Invalid timezone: Mars/Base"),
+        (T.from_unix_ms, (MAX_MS + 1, "UTC"), ValueError, f"Invalid timestamp (ms): {MAX_MS + 1}"),
+        (T.from_unix_ms, (MIN_MS - 1, "UTC"), ValueError, f"Invalid timestamp (ms): {MIN_MS - 1}"),
+        (T.from_unix_ms, (0,), TypeError,
+         "QuendrelTime.from_unix_ms() missing 1 required positional argument: 'timezone'"),
+        (D.from_milliseconds, (1.5,), TypeError,
+         "argument 'value': 'float' object cannot be interpreted as an integer"),
+        (D.from_milliseconds, (2**63,), OverflowError, None),
+    ], ids=["text-ms", "bytes-zone", "unknown-zone", "past-end", "before-start", "no-zone", "float-ms", "ms-65-bits"])
+    def test_a_tampered_pickle_fails_like_a_bad_call(self, constructor, args, error, message):
+        class Forged:
+            def __reduce__(self):
+                return constructor, args
+
+        with pytest.raises(error) as raised:
+            pickle.loads(pickle.dumps(Forged()))
+        assert message is None or str(raised.value) == message
+
+    @pytest.mark.parametrize("reducer_of, wrong", [(T, DV), (D, V), (T, 5)])
+    def test_the_reducers_refuse_other_objects(self, reducer_of, wrong):
+        with pytest.raises(TypeError, match=f"cannot be cast as '{reducer_of.__name__}'"):
+            copyreg.dispatch_table[reducer_of](wrong)
+
+
+@dataclasses.dataclass
+class Record:
+    values: list
+
+
+class TestCopy:
+    @pytest.mark.parametrize("make_copy", [
+        lambda nested: [copy.copy(item) for item in nested],
+        copy.deepcopy,
+        lambda nested: dataclasses.asdict(Record(nested))["values"],
+    ], ids=["copy", "deepcopy", "asdict"])
+    def test_copies_hold_the_same_values(self, make_copy):
+        assert picture(make_copy(NESTED)) == picture(NESTED)
+
+    def test_deepcopy_makes_new_values_and_keeps_sharing(self):
+        copied = copy.deepcopy(NESTED)
+        assert copied[1] is not W and copied[4]["when"][0] is copied[4]["when"][1] is copied[1]
+
+
+class TestProcesses:
+    # Values and durations go to the workers as arguments and come back as results; the
+    # method itself travels by name.
+    PAIRS = [(V, DV), (W, D(-1, None)), (T.from_unix_ms(MIN_MS, "Asia/Tokyo"), D.from_days(2))]
+
+    @pytest.mark.parametrize("how", ["spawn", "fork", "executor"])
+    def test_workers_take_and_return_values(self, how):
+        if how == "executor":
+            with concurrent.futures.ProcessPoolExecutor(2) as executor:
+                results = list(executor.map(T.add_duration, *zip(*self.PAIRS)))
+        else:
+            with multiprocessing.get_context(how).Pool(2) as pool:
+                results = pool.starmap(T.add_duration, self.PAIRS)
+        assert picture(results) == picture([value.add_duration(duration) for value, duration in self.PAIRS])
+
+
+def test_dask_example_matches_the_single_process_batch():
+    pytest.importorskip("distributed")
+    example_path = pathlib.Path(__file__).resolve().parent.parent / "examples" / "dask_partitions.py"
+    process = subprocess.run([sys.executable, str(example_path), "--rows", "20000", "--partitions", "4",
+                              "--workers", "2"], capture_output=True, text=True, timeout=180)
+    assert process.returncode == 0, process.stderr
+    assert "equal to the single-process batch" in process.stdout

@@ -1,5 +1,7 @@
-// Module initialisation: publishes the two types and the two functions.
+// Module initialisation: publishes the two types and the two functions, and
+// teaches pickle and copy about the types.
 #include "module/binder.h"
+#include "module/reductions.h"
 
 namespace qt::py {
 namespace {
@@ -70,7 +72,7 @@ PyObject* build_module() {
     if (!add_name(m, "QuendrelDuration", reinterpret_cast<PyObject*>(duration_type)) ||
         !add_name(m, "QuendrelTime", reinterpret_cast<PyObject*>(time_type)) ||
         !republish(m, "QuendrelDuration", "quendrel_duration") || !republish(m, "QuendrelTime", "quendrel_time") ||
-        PyObject_DelAttrString(m, "QuendrelDuration") < 0 || PyObject_DelAttrString(m, "QuendrelTime") < 0)
+        !register_reductions(m))
         return nullptr;
     Ref module_name(PyUnicode_FromString("quendreltime"));
     if (!module_name) return nullptr;

@@ -55,10 +55,13 @@ PyType_Slot duration_slots[] = {
     {0, nullptr},  // sentinel
 };
 
-// Bare class names (no module prefix), default flags only: no subclassing,
-// no garbage collection, no __dict__, no weak references.
-PyType_Spec time_spec = {"QuendrelTime", sizeof(TimeObject), 0, Py_TPFLAGS_DEFAULT, time_slots};
-PyType_Spec duration_spec = {"QuendrelDuration", sizeof(DurationObject), 0, Py_TPFLAGS_DEFAULT, duration_slots};
+// The dotted names give both types __module__ "quendreltime", which pickle
+// and pydoc need to find them again; without it the interpreter also warns
+// at every import. Default flags only: no subclassing, no garbage
+// collection, no __dict__, no weak references.
+PyType_Spec time_spec = {"quendreltime.QuendrelTime", sizeof(TimeObject), 0, Py_TPFLAGS_DEFAULT, time_slots};
+PyType_Spec duration_spec = {"quendreltime.QuendrelDuration", sizeof(DurationObject), 0, Py_TPFLAGS_DEFAULT,
+                             duration_slots};
 
 }  // namespace
 
