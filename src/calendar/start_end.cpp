@@ -60,7 +60,7 @@ int64_t period_days(int64_t first_day, TimeUnit unit) {
 Result<ResolvedLocal> next_period_start(const TimeValue& start, int64_t start_local_ms, TimeUnit unit) {
     if (is_exact_unit(unit))
         return map(add_units(start, 1, unit),
-                   [](const TimeValue& v) { return ResolvedLocal{v.utc_ms, {v.offset, v.dst}, false}; });
+                   [](const TimeValue& v) { return ResolvedLocal{v.utc_ms, {v.offset, v.dst}}; });
     const int64_t first_day = floor_div(start_local_ms, kMsPerDay);
     const auto next = local_ms_from_parts(first_day + period_days(first_day, unit), 0);
     if (!next) return fail(next.error());
@@ -86,8 +86,6 @@ Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
     if (!start) return start;
     const auto next = next_period_start(*start, *start_local_ms, unit);
     if (!next) return fail(next.error());
-    // Far from any change the millisecond before reads the same offset.
-    if (next->steady) return TimeValue{next->utc_ms - 1, value.zone, next->offset};
     return add_units(TimeValue{next->utc_ms, value.zone, next->offset}, -1, TimeUnit::Millisecond);
 }
 
