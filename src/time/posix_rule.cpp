@@ -1,6 +1,8 @@
 #include "time/posix_rule.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "time/civil.h"
 #include "zone_dst_rules.h"
@@ -148,10 +150,26 @@ std::optional<OffsetChange> rule_change_within(const zone_table::ZoneRecord& rec
     return std::nullopt;
 }
 
-LocalLookup rule_lookup_local(const zone_table::ZoneRecord& rec, int64_t local_seconds) {
-    if (rec.dst_rule < 0) return LocalLookup::unique(local_seconds, standard_offset(rec.rule));
+std::optional<ZoneOffset> rule_offset_of_reading(const zone_table::ZoneRecord& rec, int64_t local_seconds) {
+    const PosixRule& rule = rec.rule;
+    if (rec.dst_rule < 0) return standard_offset(rule);
     // The year is read off the local reading itself: the changes lie months
     // away from New Year, so it is the year of every instant that can show it.
+    const ChangeInstants changes = changes_at(rec, local_seconds);
+    // Each change touches the readings from the change plus the smaller
+    // offset on, for as long as the clock jumps.
+    const int32_t smaller = std::min(rule.std_offset, rule.dst_offset);
+    const auto width = static_cast<uint64_t>(std::abs(rule.dst_offset - rule.std_offset));
+    const ChangeInstants windows{changes.start + smaller, changes.end + smaller};
+    const bool untouched = static_cast<uint64_t>(local_seconds - windows.start) >= width &&
+                           static_cast<uint64_t>(local_seconds - windows.end) >= width;
+    // In the year the rule took over, its earlier changes may not have happened.
+    if (!untouched || std::min(changes.start, changes.end) <= rec.rule_after) return std::nullopt;
+    return offset_between(rule, windows, local_seconds);
+}
+
+[[gnu::noinline]] LocalLookup rule_lookup_local(const zone_table::ZoneRecord& rec, int64_t local_seconds) {
+    if (rec.dst_rule < 0) return LocalLookup::unique(local_seconds, standard_offset(rec.rule));
     const auto [first, second] = year_changes(rec.rule, changes_at(rec, local_seconds));
     // Only instants after the last listed transition show the reading. The
     // rule's changes up to that transition do not count: a rule that took

@@ -27,6 +27,10 @@ ZoneOffset rule_offset_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds
 // The rule's change in (from, to], UTC seconds; spans of at most a day.
 std::optional<OffsetChange> rule_change_within(const zone_table::ZoneRecord& rec, int64_t from, int64_t to);
 
+// The offset that shows a local reading, when no change of the rule touches
+// the reading (as for nearly all of them); nullopt otherwise.
+std::optional<ZoneOffset> rule_offset_of_reading(const zone_table::ZoneRecord& rec, int64_t local_seconds);
+
 // What a local reading names under the rule alone.
 LocalLookup rule_lookup_local(const zone_table::ZoneRecord& rec, int64_t local_seconds);
 

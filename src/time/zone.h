@@ -92,7 +92,11 @@ struct LocalLookup {
     }
     // The lookup of a reading when `c` is the only change near it: before
     // the clock readings around the change, in their window, or after them.
-    static LocalLookup near(const OffsetChange& c, int64_t local);
+    static LocalLookup near(const OffsetChange& c, int64_t local) {
+        if (local < c.window_start()) return unique(local, c.before);
+        if (local >= c.window_end()) return unique(local, c.after);
+        return {c.jump() > 0 ? Kind::Skipped : Kind::Repeated, local, c.before, c.after, c.at};
+    }
 };
 
 LocalLookup lookup_local(ZoneId zone, int64_t local_seconds);

@@ -34,13 +34,23 @@ OffsetChange listed_change(const ZoneRecord& rec, int64_t i) {
     return {transitions_of(rec)[i], offset_after(rec, i - 1), offset_after(rec, i)};
 }
 
-}  // namespace
-
-LocalLookup LocalLookup::near(const OffsetChange& c, int64_t local) {
-    if (local < c.window_start()) return unique(local, c.before);
-    if (local >= c.window_end()) return unique(local, c.after);
-    return {c.jump() > 0 ? Kind::Skipped : Kind::Repeated, local, c.before, c.after, c.at};
+// Kept out of line, with the rule's own general case, so that the common
+// case of lookup_local stays small enough to fold into its callers.
+[[gnu::noinline]] LocalLookup listed_lookup_local(const ZoneRecord& rec, int64_t local_seconds) {
+    // The windows of readings that the transitions touch ascend without
+    // overlapping, so the first one that ends after the reading is the only
+    // one that can hold it; if it lies beyond the reading, the reading shows
+    // the offset from before that transition.
+    const uint32_t n = rec.transition_count;
+    const zone_table::LocalReadings* first = readings_of(rec);
+    const auto* next = std::upper_bound(first, first + n, local_seconds, [](int64_t local, const auto& r) {
+        return local < std::max(r.before, r.after);
+    });
+    if (next == first + n) return LocalLookup::unique(local_seconds, offset_after(rec, n - 1));
+    return LocalLookup::near(listed_change(rec, next - first), local_seconds);
 }
+
+}  // namespace
 
 ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds) {
     const ZoneRecord& rec = record_of(zone);
@@ -60,18 +70,9 @@ std::optional<OffsetChange> change_within(ZoneId zone, int64_t from, int64_t to)
 
 LocalLookup lookup_local(ZoneId zone, int64_t local_seconds) {
     const ZoneRecord& rec = record_of(zone);
-    if (local_seconds >= rec.rule_local_from) return rule_lookup_local(rec, local_seconds);
-    // The windows of readings that the transitions touch ascend without
-    // overlapping, so the first one that ends after the reading is the only
-    // one that can hold it; if it lies beyond the reading, the reading shows
-    // the offset from before that transition.
-    const uint32_t n = rec.transition_count;
-    const zone_table::LocalReadings* first = readings_of(rec);
-    const auto* next = std::upper_bound(first, first + n, local_seconds, [](int64_t local, const auto& r) {
-        return local < std::max(r.before, r.after);
-    });
-    if (next == first + n) return LocalLookup::unique(local_seconds, offset_after(rec, n - 1));
-    return LocalLookup::near(listed_change(rec, next - first), local_seconds);
+    if (local_seconds < rec.rule_local_from) return listed_lookup_local(rec, local_seconds);
+    if (const auto offset = rule_offset_of_reading(rec, local_seconds)) return LocalLookup::unique(local_seconds, *offset);
+    return rule_lookup_local(rec, local_seconds);
 }
 
 }  // namespace qt
