@@ -10,7 +10,7 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
-from support import ALL_ZONES, MAX_MS, MIN_MS, OVERFLOW, UNIT_HELP
+from support import ALL_ZONES, MAX_MS, MIN_MS, OVERFLOW, UNIT_HELP, change_values
 
 T = quendreltime.quendrel_time
 UTC = dt.timezone.utc
@@ -257,10 +257,29 @@ class TestStartEnd:
         assert local(2024, 9, 10, zone="America/Santiago").start_of("week").unix_ms() == utc_ms("2024-09-08T04:00")
         assert local(2024, 9, 7, zone="America/Santiago").end_of("week").unix_ms() == utc_ms("2024-09-08T03:59:59.999")
 
-    def test_second_occurrence_of_a_repeated_hour(self):
-        second = T.from_unix_ms(utc_ms("2024-11-03T06:30"), "America/New_York")  # 01:30 EST
-        assert second.start_of("hour").unix_ms() == utc_ms("2024-11-03T05:00")  # 01:00 EDT
-        assert second.end_of("hour").unix_ms() == utc_ms("2024-11-03T05:59:59.999")
+    # where a change of offset touches the period: (value, zone, unit, start, end)
+    @pytest.mark.parametrize("text, zone, unit, start, end", [
+        # the two passes of a repeated hour are two hours
+        ("2024-11-03T01:30:00-04:00", "America/New_York", "hour", "2024-11-03T01:00:00.000-04:00", "2024-11-03T01:59:59.999-04:00"),
+        ("2024-11-03T01:30:00-05:00", "America/New_York", "hour", "2024-11-03T01:00:00.000-05:00", "2024-11-03T01:59:59.999-05:00"),
+        ("2024-11-03T01:15:00-05:00", "America/New_York", "second", "2024-11-03T01:15:00.000-05:00", "2024-11-03T01:15:00.999-05:00"),
+        # a change inside a clock hour: the hour starts where the clock lands, ends where it jumps back
+        ("2024-10-06T02:45:00+11:00", "Australia/Lord_Howe", "hour", "2024-10-06T02:30:00.000+11:00", "2024-10-06T02:59:59.999+11:00"),
+        ("2024-04-07T03:15:00+13:45", "Pacific/Chatham", "hour", "2024-04-07T03:00:00.000+13:45", "2024-04-07T03:44:59.999+13:45"),
+        ("2024-04-07T02:50:00+12:45", "Pacific/Chatham", "hour", "2024-04-07T02:45:00.000+12:45", "2024-04-07T02:59:59.999+12:45"),
+        # 00:00:00 to 00:01:12 skipped: the minute and the day start when the clock lands
+        ("1868-11-02T00:01:12+12:15", "Pacific/Chatham", "minute", "1868-11-02T00:01:12.000+12:15", "1868-11-02T00:01:59.999+12:15"),
+        ("1868-11-02T00:01:12+12:15", "Pacific/Chatham", "day", "1868-11-02T00:01:12.000+12:15", "1868-11-02T23:59:59.999+12:15"),
+        # clocks back across midnight: a day ends after its repeated end, the next starts before it
+        ("2000-10-28T23:30:00-03:30", "America/St_Johns", "day", "2000-10-28T00:00:00.000-02:30", "2000-10-28T23:59:59.999-03:30"),
+        ("2000-10-29T00:00:30-02:30", "America/St_Johns", "day", "2000-10-29T00:00:00.000-02:30", "2000-10-29T23:59:59.999-03:30"),
+        ("1943-12-31T23:30:00-07:00", "America/Phoenix", "year", "1943-01-01T00:00:00.000-06:00", "1943-12-31T23:59:59.999-07:00"),
+        # the next day is skipped whole; this one still ends
+        ("2011-12-29T12:00:00-10:00", "Pacific/Apia", "day", "2011-12-29T00:00:00.000-10:00", "2011-12-29T23:59:59.999-10:00"),
+    ])
+    def test_changes_touching_the_period(self, text, zone, unit, start, end):
+        v = T.parse(text, zone)
+        assert (v.start_of(unit).to_iso(), v.end_of(unit).to_iso()) == (start, end)
 
     def test_range_ends(self):
         last = T.from_unix_ms(MAX_MS, "UTC")
@@ -278,18 +297,44 @@ class TestStartEnd:
 
 # The rules written out with zoneinfo: move the local date, keep the clock
 # reading, then resolve (the earlier of two instants; forward a minute at a
-# time through a gap).
+# time through a gap). A day runs from the first instant whose reading falls
+# on it to the last one.
+def instants(naive, z):
+    """Milliseconds of the instants whose reading is `naive`."""
+    aware = [naive.replace(tzinfo=z, fold=fold) for fold in (0, 1)]
+    return sorted({as_ms(x) for x in aware if x.astimezone(UTC).astimezone(z).replace(tzinfo=None) == naive})
+
+
+def as_ms(aware):
+    return int((aware - dt.datetime(1970, 1, 1, tzinfo=UTC)) / dt.timedelta(milliseconds=1))
+
+
 def resolve(naive, z):
     for step in range(181):
-        cand = naive + dt.timedelta(minutes=step)
-        found = [
-            x.astimezone(UTC)
-            for x in (cand.replace(tzinfo=z, fold=0), cand.replace(tzinfo=z, fold=1))
-            if x.astimezone(UTC).astimezone(z).replace(tzinfo=None) == cand
-        ]
-        if found:
-            return int((min(found) - dt.datetime(1970, 1, 1, tzinfo=UTC)) / dt.timedelta(milliseconds=1))
+        if found := instants(naive + dt.timedelta(minutes=step), z):
+            return found[0]
     return None
+
+
+def clocks_jump(naive, z):
+    """The instant at which the clocks jumped over a skipped reading."""
+    lo, hi = sorted(as_ms(naive.replace(tzinfo=z, fold=fold)) // 1000 for fold in (0, 1))
+    offset = lambda s: dt.datetime.fromtimestamp(s, z).utcoffset()  # noqa: E731
+    while hi - lo > 1:
+        mid = (lo + hi) // 2
+        lo, hi = (mid, hi) if offset(mid) == offset(lo) else (lo, mid)
+    return hi * 1000
+
+
+def first_instant_from(naive, z):
+    found = instants(naive, z)
+    return found[0] if found else clocks_jump(naive, z)
+
+
+def last_instant_before(naive, z):
+    second = naive - dt.timedelta(seconds=1)
+    found = instants(second, z)
+    return found[-1] + 999 if found else clocks_jump(second, z) - 1
 
 
 def add_months(naive, months):
@@ -308,18 +353,21 @@ def expect(v, expected_ms, call):
 
 @settings(max_examples=300, deadline=None)
 @given(
-    ms=st.integers(utc_ms("1900-01-01T00:00"), utc_ms("2100-12-31T00:00")),
-    zone=st.sampled_from(ZONES),
+    point=st.one_of(
+        st.tuples(st.sampled_from(ZONES), st.integers(utc_ms("1900-01-01T00:00"), utc_ms("2100-12-31T00:00"))),
+        st.sampled_from(change_values()),
+    ),
     days=st.integers(-3000, 3000),
     months=st.integers(-600, 600),
 )
-def test_calendar_moves_agree_with_zoneinfo(ms, zone, days, months):
+def test_calendar_moves_agree_with_zoneinfo(point, days, months):
+    zone, ms = point
     z = zoneinfo.ZoneInfo(zone)
     naive = (dt.datetime(1970, 1, 1, tzinfo=UTC) + dt.timedelta(milliseconds=ms)).astimezone(z).replace(tzinfo=None)
     v = T.from_unix_ms(ms, zone)
-    expect(v, resolve(naive + dt.timedelta(days=days), z), lambda: v.add(days, "day"))
-    expect(v, resolve(add_months(naive, months), z), lambda: v.add(months, "month"))
+    # adding nothing keeps the value, even on the second pass of a repeated hour
+    expect(v, resolve(naive + dt.timedelta(days=days), z) if days else ms, lambda: v.add(days, "day"))
+    expect(v, resolve(add_months(naive, months), z) if months else ms, lambda: v.add(months, "month"))
     midnight = naive.replace(hour=0, minute=0, second=0, microsecond=0)
-    expect(v, resolve(midnight, z), lambda: v.start_of("day"))
-    next_start = resolve(midnight + dt.timedelta(days=1), z)
-    expect(v, None if next_start is None else next_start - 1, lambda: v.end_of("day"))
+    assert v.start_of("day").unix_ms() == first_instant_from(midnight, z)
+    assert v.end_of("day").unix_ms() == last_instant_before(midnight + dt.timedelta(days=1), z)

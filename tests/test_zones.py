@@ -8,7 +8,7 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import quendreltime
-from support import ALL_ZONES, MAX_MS, MIN_MS
+from support import ALL_ZONES, MAX_MS, MIN_MS, change_values
 
 T = quendreltime.quendrel_time
 UTC = dt.timezone.utc
@@ -118,9 +118,22 @@ def resolved(zone, naive):
     return T.parse(naive.isoformat(sep=" ", timespec="milliseconds"), zone).unix_ms()
 
 
+def reading_near(change_value, seconds):
+    """A zone and the local reading some seconds from an instant near a change."""
+    zone, ms = change_value
+    instant = dt.datetime(1970, 1, 1, tzinfo=UTC) + dt.timedelta(milliseconds=ms + seconds * 1000)
+    return zone, instant.astimezone(zoneinfo.ZoneInfo(zone)).replace(tzinfo=None)
+
+
 @settings(max_examples=300, deadline=None)
-@given(st.sampled_from(ZONES), st.datetimes(dt.datetime(1900, 1, 1), dt.datetime(2100, 1, 1)))
-def test_local_times_resolve_like_the_zone_rules(zone, naive):
+@given(
+    st.one_of(
+        st.tuples(st.sampled_from(ZONES), st.datetimes(dt.datetime(1900, 1, 1), dt.datetime(2100, 1, 1))),
+        st.builds(reading_near, st.sampled_from(change_values()), st.integers(-7200, 7200)),
+    )
+)
+def test_local_times_resolve_like_the_zone_rules(point):
+    zone, naive = point
     naive = naive.replace(microsecond=naive.microsecond // 1000 * 1000)
     assert resolved(zone, naive) == expected_resolution(zone, naive)
 

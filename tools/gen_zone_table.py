@@ -5,14 +5,22 @@ Usage: gen_zone_table.py OUTPUT.cpp
 
 For each name of the package's `zones` list (minus "Factory") the TZif file
 is read: its 64-bit transitions, its local time types and the POSIX TZ rule
-of its footer, which carries the zone past its last transition. Zones whose
-data is identical (links) share one data record. Names are found at run
-time through a hash-and-displace perfect hash: one hash (a word at a time),
-one probe, one string comparison.
+of its footer, which carries the zone past its last transition. Each
+transition is also written as the two local readings around it (the clock
+just before the change and at it), so that a local reading is looked up
+with one binary search. Zones whose data is identical (links) share one data
+record. Names are found at run time through a hash-and-displace perfect
+hash: one hash (a word at a time), one probe, one string comparison.
+
+The run-time lookups rely on changes of offset lying at least two days apart
+and on the closing rules changing the clocks well inside each year; both are
+checked here, so that data breaking them fails the build.
 """
 
 from __future__ import annotations
 
+import calendar
+import datetime
 import os
 import re
 import struct
@@ -25,6 +33,9 @@ TZDATA_DIR = os.path.dirname(tzdata.__file__)
 HASH_SLOTS = 1024  # power of two, load factor ~0.58
 HASH_BUCKETS = 256
 MASK64 = (1 << 64) - 1
+MIN_CHANGE_SPACING = 2 * 86400  # seconds between two changes of one zone
+INT64_MIN = -(1 << 63)
+EPOCH_ORDINAL = datetime.date(1970, 1, 1).toordinal()
 
 
 # ---------------------------------------------------------------- TZif reading
@@ -169,6 +180,77 @@ def load_zone(name: str) -> ZoneData:
     )
 
 
+# ------------------------------------------------- what the lookups rely on
+
+
+def rule_changes(rule: tuple, year: int) -> tuple[int, int]:
+    """UTC seconds at which a footer rule starts and ends daylight time in a
+    year (Mm.w.d rules, the only kind check_rule lets through)."""
+    std, dst, start, end = rule
+
+    def local_seconds(date_rule: tuple) -> int:
+        _kind, month, week, weekday, seconds = date_rule
+        first = datetime.date(year, month, 1)
+        day = 1 + (weekday - first.isoweekday() % 7) % 7 + 7 * (week - 1)
+        while day > calendar.monthrange(year, month)[1]:
+            day -= 7
+        return (first.toordinal() + day - 1 - EPOCH_ORDINAL) * 86400 + seconds
+
+    return local_seconds(start) - std, local_seconds(end) - dst
+
+
+def check_rule(name: str, rule: tuple | None) -> None:
+    """A rule's two changes must fall in different months between February
+    and November: then each year's changes lie inside that year, far from
+    New Year, whether the year is counted in UTC or in local time."""
+    if rule is None or rule[2] is None:
+        return
+    start, end = rule[2], rule[3]
+    for date_rule in (start, end):
+        if date_rule[0] != 2 or not 2 <= date_rule[1] <= 11:
+            raise ValueError(f"{name}: rule change {date_rule} is not a month rule away from New Year")
+    if start[1] == end[1]:
+        raise ValueError(f"{name}: both rule changes fall in month {start[1]}")
+
+
+def offsets_around(data: ZoneData) -> list[tuple[int, int]]:
+    """(offset before, offset after) of each transition."""
+    offsets = [data.types[data.before_type][0]] + [data.types[t][0] for t in data.transition_types]
+    return list(zip(offsets, offsets[1:]))
+
+
+def check_spacing(name: str, data: ZoneData) -> None:
+    """Changes of offset at least MIN_CHANGE_SPACING apart, the listed ones
+    and the rule's first ones after them alike."""
+    changes = list(data.transitions)
+    if changes and data.rule is not None and data.rule[2] is not None:
+        last = changes[-1]
+        year = datetime.datetime.fromtimestamp(last, datetime.timezone.utc).year
+        changes += sorted(c for y in (year, year + 1) for c in rule_changes(data.rule, y) if c > last)
+    for earlier, later in zip(changes, changes[1:]):
+        if later - earlier < MIN_CHANGE_SPACING:
+            raise ValueError(f"{name}: changes at {earlier} and {later} lie too close together")
+
+
+def local_readings(data: ZoneData) -> list[tuple[int, int]]:
+    """The local reading just before each transition and at it."""
+    return [(t + before, t + after) for t, (before, after) in zip(data.transitions, offsets_around(data))]
+
+
+def rule_after(data: ZoneData) -> int:
+    """The last transition: the closing rule governs the instants after it."""
+    return data.transitions[-1] if data.transitions else INT64_MIN
+
+
+def rule_local_from(data: ZoneData) -> int:
+    """The first local reading that only instants after the last transition
+    show: every earlier instant reads below it."""
+    if not data.transitions:
+        return INT64_MIN
+    before, after = local_readings(data)[-1]
+    return max(before, after + 1)
+
+
 # ------------------------------------------------------------ perfect hash
 
 
@@ -220,6 +302,11 @@ def build_perfect_hash(names: list[str]) -> tuple[list[int], list[int]]:
 # ------------------------------------------------------------------ output
 
 
+def int64_literal(value: int) -> str:
+    # INT64_MIN has no literal of its own in C++.
+    return "INT64_MIN" if value == INT64_MIN else f"{value}LL"
+
+
 def c_string(text: str) -> str:
     return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
@@ -263,6 +350,8 @@ def generate(out_path: str) -> None:
     zone_data = []
     for name in names:
         data = load_zone(name)
+        check_rule(name, data.rule)
+        check_spacing(name, data)
         if data not in data_index:
             data_index[data] = len(datas)
             datas.append(data)
@@ -272,6 +361,8 @@ def generate(out_path: str) -> None:
     lines = [
         "// Generated by tools/gen_zone_table.py from the tzdata package. Do not edit.",
         '#include "time/zone_table.h"',
+        "",
+        "#include <cstdint>",
         "",
         "namespace qt::zone_table {",
         "",
@@ -285,6 +376,7 @@ def generate(out_path: str) -> None:
     lines += ["};", ""]
 
     transitions, transition_types, types, records = [], [], [], []
+    readings: list[tuple[int, int]] = []
     dst_rules: list[tuple] = []
     for data in datas:
         dst_rule = -1
@@ -294,9 +386,11 @@ def generate(out_path: str) -> None:
             dst_rule = dst_rules.index(data.rule)
         records.append(
             f"    {{{len(transitions)}, {len(data.transitions)}, {len(types)}, {data.before_type}, "
-            f"{dst_rule}, {rule_literal(data.rule)}}},"
+            f"{dst_rule}, {int64_literal(rule_after(data))}, "
+            f"{int64_literal(rule_local_from(data))}, {rule_literal(data.rule)}}},"
         )
         transitions += data.transitions
+        readings += local_readings(data)
         transition_types += data.transition_types
         types += data.types
 
@@ -305,6 +399,8 @@ def generate(out_path: str) -> None:
 
     lines += [f"const int64_t kTransitions[{max(len(transitions), 1)}] = {{"]
     lines += int_rows([f"{t}LL" for t in transitions] or ["0"], 8)
+    lines += ["};", "", f"const LocalReadings kLocalReadings[{max(len(readings), 1)}] = {{"]
+    lines += int_rows([f"{{{b}LL, {a}LL}}" for b, a in readings] or ["{0, 0}"], 4)
     lines += ["};", "", f"const uint8_t kTransitionTypes[{max(len(transition_types), 1)}] = {{"]
     lines += int_rows([str(t) for t in transition_types] or ["0"], 32)
     lines += ["};", "", f"const OffsetType kTypes[{len(types)}] = {{"]

@@ -3,33 +3,31 @@
 namespace qt {
 namespace {
 
-// The local reading truncated to the start of its unit-long period, as local
-// milliseconds not yet resolved in the zone.
-Result<int64_t> truncate_local(const LocalDateTime& local, TimeUnit unit) {
-    // The calendar date is worked out only for the units that need it.
-    const auto date = [&local] { return local.date(); };
-    switch (unit) {
-    case TimeUnit::Millisecond: return local.local_ms();
-    case TimeUnit::Second: return local_ms_from_parts(local.day, local.ms_of_day / 1000 * 1000);
-    case TimeUnit::Minute: return local_ms_from_parts(local.day, local.ms_of_day / 60'000 * 60'000);
-    case TimeUnit::Hour: return local_ms_from_parts(local.day, local.ms_of_day / 3'600'000 * 3'600'000);
-    case TimeUnit::Day: return local_ms_from_parts(local.day, 0);
-    case TimeUnit::Week: return local_ms_from_parts(local.day - local.weekday(), 0);
-    case TimeUnit::Month: return local_ms_from_parts(local.day - date().day + 1, 0);
-    case TimeUnit::Quarter: {
-        const CivilDate d = date();
-        return local_ms_from_parts(days_from_civil(d.year, (d.month - 1) / 3 * 3 + 1, 1), 0);
-    }
-    case TimeUnit::Year: return local_ms_from_parts(days_from_civil(date().year, 1, 1), 0);
-    }
-    return overflow();
+Result<TimeValue> value_at(ZoneId zone, int64_t utc_ms, ZoneOffset offset) {
+    if (!ms_in_range(utc_ms)) return overflow();
+    return TimeValue{utc_ms, zone, offset};
 }
 
-// The local start of the period holding the value, unresolved.
-Result<int64_t> local_start(const TimeValue& value, TimeUnit unit) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    return truncate_local(*local, unit);
+// ---- Calendar periods (day .. year): runs of whole local days. A period
+// starts at the first instant whose reading falls in it and ends at the last
+// one, wherever the zone's changes put them.
+
+// The first local day of the period holding a reading.
+Result<int64_t> period_first_day(const LocalDateTime& local, TimeUnit unit) {
+    int64_t day = local.day;
+    switch (unit) {
+    case TimeUnit::Week: day -= local.weekday(); break;
+    case TimeUnit::Month: day -= local.date().day - 1; break;
+    case TimeUnit::Quarter: {
+        const CivilDate d = local.date();
+        day = days_from_civil(d.year, (d.month - 1) / 3 * 3 + 1, 1);
+        break;
+    }
+    case TimeUnit::Year: day = days_from_civil(local.date().year, 1, 1); break;
+    default: break;
+    }
+    if (!day_in_range(day)) return overflow();
+    return day;
 }
 
 // Days in the calendar period whose first day is `first_day`.
@@ -50,45 +48,104 @@ int64_t period_days(int64_t first_day, TimeUnit unit) {
     }
 }
 
-// The start of the period after the value's, given the local start of the
-// value's own period and its resolution. Exact units step from the resolved
-// start, so an hour always spans 3'600'000 ms. Calendar units step from the
-// unresolved local start: when a skipped midnight moved today's start to
-// 01:00, the next period still begins at tomorrow's midnight. That local
-// start is midnight of the period's first day, so the next one is the
-// period's length in days later.
-Result<ResolvedLocal> next_period_start(const TimeValue& start, int64_t start_local_ms, TimeUnit unit) {
-    if (is_exact_unit(unit))
-        return map(add_units(start, 1, unit),
-                   [](const TimeValue& v) { return ResolvedLocal{v.utc_ms, {v.offset, v.dst}, false}; });
-    const int64_t first_day = floor_div(start_local_ms, kMsPerDay);
-    const auto next = local_ms_from_parts(first_day + period_days(first_day, unit), 0);
-    if (!next) return fail(next.error());
-    return resolve_local(start.zone, *next);
+// The first instant whose reading is the one looked up or later: a reading
+// shown twice counts from its first pass, a skipped one from where the
+// clocks landed.
+Result<TimeValue> first_instant_from(ZoneId zone, const LocalLookup& found) {
+    if (found.kind == LocalLookup::Kind::Skipped) return value_at(zone, found.change * 1000, found.after);
+    return value_at(zone, found.instant_before() * 1000, found.before);
+}
+
+// The last millisecond whose reading lies within the second looked up or
+// before it: a second shown twice ends with its second pass, a skipped one
+// just before the clocks jumped over it.
+Result<TimeValue> last_instant_through(ZoneId zone, const LocalLookup& found) {
+    switch (found.kind) {
+    case LocalLookup::Kind::Repeated: return value_at(zone, found.instant_after() * 1000 + 999, found.after);
+    case LocalLookup::Kind::Skipped: return value_at(zone, found.change * 1000 - 1, found.before);
+    default: return value_at(zone, found.instant_before() * 1000 + 999, found.before);
+    }
+}
+
+Result<TimeValue> calendar_start(ZoneId zone, int64_t first_day) {
+    return first_instant_from(zone, lookup_local(zone, first_day * 86400));
+}
+
+Result<TimeValue> calendar_end(ZoneId zone, int64_t first_day, TimeUnit unit) {
+    // East of UTC, a period that starts on the calendar's first day starts
+    // before its first instant; its end fails as its start does.
+    if (first_day == kMinDay) {
+        const auto start = calendar_start(zone, first_day);
+        if (!start) return start;
+    }
+    const int64_t next_day = first_day + period_days(first_day, unit);
+    if (!day_in_range(next_day)) return overflow();
+    return last_instant_through(zone, lookup_local(zone, next_day * 86400 - 1));
+}
+
+// ---- Exact periods (second .. hour): the stretch of instants around the
+// value over which the clock runs on without going back and shows the same
+// reading truncated to the unit. The two passes of a repeated hour are two
+// periods, and a change inside an hour cuts it short. Changes lie days
+// apart, so at most one touches the stretch.
+
+// When the clock showed the value's reading truncated to the unit, had
+// nothing changed since.
+int64_t truncated_instant(const TimeValue& value, const LocalDateTime& local, TimeUnit unit) {
+    return value.utc_ms - local.ms_of_day % unit_length_ms(unit);
+}
+
+ZoneOffset offset_of_value(const TimeValue& value) { return {value.offset, value.dst}; }
+
+Result<TimeValue> exact_start(const TimeValue& value, const LocalDateTime& local, TimeUnit unit) {
+    const int64_t shown = truncated_instant(value, local, unit);
+    const auto change = change_within(value.zone, floor_div(shown, 1000), floor_div(value.utc_ms, 1000));
+    if (!change) return value_at(value.zone, shown, offset_of_value(value));
+    const int64_t jump_ms = int64_t{change->jump()} * 1000;
+    if (jump_ms == 0) return value_at(value.zone, shown, change->before);
+    // A clock that jumped forward from within the unit showed its start
+    // before the jump.
+    if (jump_ms > 0 && change->at * 1000 > shown + jump_ms) return value_at(value.zone, shown + jump_ms, change->before);
+    return value_at(value.zone, change->at * 1000, change->after);
+}
+
+Result<TimeValue> exact_end(const TimeValue& value, const LocalDateTime& local, TimeUnit unit) {
+    const int64_t shown = truncated_instant(value, local, unit);
+    // The start must exist too; only near the calendar's first instant can
+    // it not.
+    if (!ms_in_range(shown)) return overflow();
+    // When the clock would show the next unit, had nothing changed.
+    const int64_t next = shown + unit_length_ms(unit);
+    if (!ms_in_range(next)) return overflow();
+    const auto change = change_within(value.zone, floor_div(value.utc_ms, 1000), floor_div(next - 1, 1000));
+    if (!change) return TimeValue{next - 1, value.zone, offset_of_value(value)};
+    const int64_t jump_ms = int64_t{change->jump()} * 1000;
+    if (jump_ms == 0) return TimeValue{next - 1, value.zone, change->after};
+    // A clock that jumps forward but stays within the unit runs on in it.
+    if (jump_ms > 0 && change->at * 1000 + jump_ms < next) return TimeValue{next - jump_ms - 1, value.zone, change->after};
+    return TimeValue{change->at * 1000 - 1, value.zone, change->before};
 }
 
 }  // namespace
 
-// Every unit above the millisecond goes through the local clock and back, so
-// that a start in a repeated hour follows the zone's overlap rule.
 Result<TimeValue> start_of_unit(const TimeValue& value, TimeUnit unit) {
     if (unit == TimeUnit::Millisecond) return value;
-    const auto start = local_start(value, unit);
-    if (!start) return fail(start.error());
-    return value_from_local(value.zone, *start);
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    if (is_exact_unit(unit)) return exact_start(value, *local, unit);
+    const auto first_day = period_first_day(*local, unit);
+    if (!first_day) return fail(first_day.error());
+    return calendar_start(value.zone, *first_day);
 }
 
 Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
     if (unit == TimeUnit::Millisecond) return value;
-    const auto start_local_ms = local_start(value, unit);
-    if (!start_local_ms) return fail(start_local_ms.error());
-    const auto start = value_from_local(value.zone, *start_local_ms);
-    if (!start) return start;
-    const auto next = next_period_start(*start, *start_local_ms, unit);
-    if (!next) return fail(next.error());
-    // Far from any change the millisecond before reads the same offset.
-    if (next->steady) return TimeValue{next->utc_ms - 1, value.zone, next->offset};
-    return add_units(TimeValue{next->utc_ms, value.zone, next->offset}, -1, TimeUnit::Millisecond);
+    const auto local = wall_clock(value);
+    if (!local) return fail(local.error());
+    if (is_exact_unit(unit)) return exact_end(value, *local, unit);
+    const auto first_day = period_first_day(*local, unit);
+    if (!first_day) return fail(first_day.error());
+    return calendar_end(value.zone, *first_day, unit);
 }
 
 Result<TimeValue> start_of(const TimeValue& value, std::string_view unit) {

@@ -1,5 +1,9 @@
-// First and last millisecond of the unit-long local period holding a value
-// (weeks start on Sunday).
+// First and last millisecond of the unit-long local period holding a value.
+// A calendar period (day .. year; weeks start on Sunday) holds the instants
+// whose local reading falls on its days; an exact one (second .. hour) is the
+// stretch around the value over which the clock runs on without going back
+// and keeps the same reading truncated to the unit. Both floor the values
+// that the unit comparisons compare.
 #pragma once
 
 #include <string_view>

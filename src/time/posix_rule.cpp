@@ -1,6 +1,8 @@
 #include "time/posix_rule.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "time/civil.h"
 #include "zone_dst_rules.h"
@@ -110,43 +112,71 @@ ChangeInstants changes_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds
     return computed_changes(rec.rule, utc_seconds);
 }
 
+ZoneOffset standard_offset(const PosixRule& rule) { return {rule.std_offset, false}; }
+ZoneOffset daylight_offset(const PosixRule& rule) { return {rule.dst_offset, rule.dst_offset != rule.std_offset}; }
+
 ZoneOffset offset_between(const PosixRule& rule, ChangeInstants changes, int64_t utc_seconds) {
     const auto [start, end] = changes;
     const bool in_dst = start < end ? (start <= utc_seconds && utc_seconds < end)
                                     : !(end <= utc_seconds && utc_seconds < start);
-    if (in_dst) return {rule.dst_offset, rule.dst_offset != rule.std_offset};
-    return {rule.std_offset, false};
+    return in_dst ? daylight_offset(rule) : standard_offset(rule);
+}
+
+// The year's two changes in the order they happen.
+struct YearChanges {
+    OffsetChange first;
+    OffsetChange second;
+};
+
+YearChanges year_changes(const PosixRule& rule, ChangeInstants changes) {
+    const OffsetChange to_dst{changes.start, standard_offset(rule), daylight_offset(rule)};
+    const OffsetChange to_std{changes.end, daylight_offset(rule), standard_offset(rule)};
+    if (changes.start < changes.end) return {to_dst, to_std};
+    return {to_std, to_dst};
 }
 
 }  // namespace
 
 ZoneOffset rule_offset_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds) {
-    if (rec.dst_rule < 0) return {rec.rule.std_offset, false};
+    if (rec.dst_rule < 0) return standard_offset(rec.rule);
     return offset_between(rec.rule, changes_at(rec, utc_seconds), utc_seconds);
 }
 
-std::optional<ZoneOffset> steady_rule_offset(const zone_table::ZoneRecord& rec, int64_t utc_seconds,
-                                             int64_t margin) {
-    if (rec.dst_rule < 0) return ZoneOffset{rec.rule.std_offset, false};
-    const int64_t first = utc_seconds - margin, last = utc_seconds + margin;
-    if (!in_table(first)) return std::nullopt;
-    // Within one year the offset changes only at that year's two instants;
-    // a window across New Year also needs both years to agree at its ends.
-    // The window is far shorter than a year, so it ends in the same year or
-    // the next.
-    const size_t first_year = tabled_year_index(first);
-    const auto& years = kChangeTable[rec.dst_rule];
-    const ChangeInstants& early = years[first_year];
-    const auto inside = [&](int64_t change) { return change >= first && change <= last; };
-    if (inside(early.start) || inside(early.end)) return std::nullopt;
-    if (last < kYearStarts[first_year + 1]) return offset_between(rec.rule, early, utc_seconds);
-    if (first_year + 1 == kTabledYears) return std::nullopt;
-    const ChangeInstants& late = years[first_year + 1];
-    if (inside(late.start) || inside(late.end)) return std::nullopt;
-    const ZoneOffset at_first = offset_between(rec.rule, early, first);
-    const ZoneOffset at_last = offset_between(rec.rule, late, last);
-    if (at_first.seconds != at_last.seconds || at_first.dst != at_last.dst) return std::nullopt;
-    return at_first;
+std::optional<OffsetChange> rule_change_within(const zone_table::ZoneRecord& rec, int64_t from, int64_t to) {
+    if (rec.dst_rule < 0) return std::nullopt;
+    const auto [first, second] = year_changes(rec.rule, changes_at(rec, from));
+    if (first.at > from && first.at <= to) return first;
+    if (second.at > from && second.at <= to) return second;
+    return std::nullopt;
+}
+
+std::optional<ZoneOffset> rule_offset_of_reading(const zone_table::ZoneRecord& rec, int64_t local_seconds) {
+    const PosixRule& rule = rec.rule;
+    if (rec.dst_rule < 0) return standard_offset(rule);
+    // The year is read off the local reading itself: the changes lie months
+    // away from New Year, so it is the year of every instant that can show it.
+    const ChangeInstants changes = changes_at(rec, local_seconds);
+    // Each change touches the readings from the change plus the smaller
+    // offset on, for as long as the clock jumps.
+    const int32_t smaller = std::min(rule.std_offset, rule.dst_offset);
+    const auto width = static_cast<uint64_t>(std::abs(rule.dst_offset - rule.std_offset));
+    const ChangeInstants windows{changes.start + smaller, changes.end + smaller};
+    const bool untouched = static_cast<uint64_t>(local_seconds - windows.start) >= width &&
+                           static_cast<uint64_t>(local_seconds - windows.end) >= width;
+    // In the year the rule took over, its earlier changes may not have happened.
+    if (!untouched || std::min(changes.start, changes.end) <= rec.rule_after) return std::nullopt;
+    return offset_between(rule, windows, local_seconds);
+}
+
+[[gnu::noinline]] LocalLookup rule_lookup_local(const zone_table::ZoneRecord& rec, int64_t local_seconds) {
+    if (rec.dst_rule < 0) return LocalLookup::unique(local_seconds, standard_offset(rec.rule));
+    const auto [first, second] = year_changes(rec.rule, changes_at(rec, local_seconds));
+    // Only instants after the last listed transition show the reading. The
+    // rule's changes up to that transition do not count: a rule that took
+    // over in the middle of a year need not match the listed data before.
+    if (first.at > rec.rule_after && local_seconds < first.window_end()) return LocalLookup::near(first, local_seconds);
+    if (second.at > rec.rule_after) return LocalLookup::near(second, local_seconds);
+    return LocalLookup::unique(local_seconds, second.after);
 }
 
 }  // namespace qt

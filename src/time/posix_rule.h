@@ -19,14 +19,19 @@ namespace qt {
 
 // The offset of a zone's closing rule at a UTC instant. The changes are
 // placed in the UTC calendar year of the instant, as Python's zoneinfo
-// places them, so both agree even for rules whose changes straddle a year
-// end.
+// places them. The table generator admits only rules whose changes fall
+// between February and November, so the year of an instant, of the
+// readings near it and of the changes near it are all the same year.
 ZoneOffset rule_offset_at(const zone_table::ZoneRecord& rec, int64_t utc_seconds);
 
-// The rule's offset at an instant when no change falls within `margin`
-// seconds of it, so that the same offset holds across that whole window;
-// nullopt otherwise (or when that cannot be told cheaply).
-std::optional<ZoneOffset> steady_rule_offset(const zone_table::ZoneRecord& rec, int64_t utc_seconds,
-                                             int64_t margin);
+// The rule's change in (from, to], UTC seconds; spans of at most a day.
+std::optional<OffsetChange> rule_change_within(const zone_table::ZoneRecord& rec, int64_t from, int64_t to);
+
+// The offset that shows a local reading, when no change of the rule touches
+// the reading (as for nearly all of them); nullopt otherwise.
+std::optional<ZoneOffset> rule_offset_of_reading(const zone_table::ZoneRecord& rec, int64_t local_seconds);
+
+// What a local reading names under the rule alone.
+LocalLookup rule_lookup_local(const zone_table::ZoneRecord& rec, int64_t local_seconds);
 
 }  // namespace qt

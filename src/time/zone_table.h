@@ -31,12 +31,24 @@ struct OffsetType {
     bool dst;
 };
 
+// A transition as the zone's clock showed it: the reading just before the
+// change and the reading at it, in seconds since 1970-01-01T00:00 local.
+// Readings from `before` up to `after` are skipped when the clocks go
+// forward; readings from `after` up to `before` are shown twice when they go
+// back. Those windows never overlap, so both fields ascend through a zone.
+struct LocalReadings {
+    int64_t before;
+    int64_t after;
+};
+
 struct ZoneRecord {
-    uint32_t first_transition;  // into kTransitions / kTransitionTypes
+    uint32_t first_transition;  // into kTransitions / kTransitionTypes / kLocalReadings
     uint32_t transition_count;
     uint32_t first_type;        // into kTypes
     uint8_t before_type;        // type before the first transition (relative)
     int16_t dst_rule;           // into kDstRules (zone_dst_rules.h), -1 without daylight saving
+    int64_t rule_after;         // UTC seconds: the closing rule governs the instants after this one
+    int64_t rule_local_from;    // readings from here on are shown only by those instants
     PosixRule rule;             // has_dst false and std == dst: fixed offset
 };
 
@@ -44,6 +56,7 @@ extern const char* const kNames[QT_ZONE_COUNT];
 extern const uint8_t kNameLengths[QT_ZONE_COUNT];
 extern const uint16_t kZoneData[QT_ZONE_COUNT];  // name -> record
 extern const int64_t kTransitions[];              // UTC seconds
+extern const LocalReadings kLocalReadings[];      // one per transition
 extern const uint8_t kTransitionTypes[];           // relative to the record's first_type
 extern const OffsetType kTypes[];
 extern const ZoneRecord kRecords[];
