@@ -155,7 +155,7 @@ struct Method {
 
     template <size_t Failed, class Args, size_t... J>
     static void settle_before(Args& args, std::index_sequence<J...>) {
-        (settle<J>(std::get<J>(args)) && ...);
+        static_cast<void>((settle<J>(std::get<J>(args)) && ...));
     }
 
     template <size_t Failed, class Args>
