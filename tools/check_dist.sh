@@ -106,6 +106,13 @@ assert_type(v.format_locale("dddd", "pt-BR"), str)
 assert_type(T.parse_batch(["2024-01-15"], "UTC"), list[int])
 assert_type(D(1, "quarter").add(D.from_days(2)).as_hours(), float)
 assert_type(quendreltime.supported_units(), list[str])
+
+
+def shifted(value: quendreltime.QuendrelTime) -> quendreltime.QuendrelTime:
+    return value.add(1, "day")
+
+
+assert_type(shifted(v), quendreltime.QuendrelTime)
 # Mistakes the stubs must catch; --warn-unused-ignores fails the check if one is missed.
 v.is_between(v, v, None, "[ ]")  # type: ignore[arg-type]
 v.add(1.5, "day")  # type: ignore[arg-type]
