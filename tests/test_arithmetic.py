@@ -284,10 +284,13 @@ class TestStartEnd:
     def test_range_ends(self):
         last = T.from_unix_ms(MAX_MS, "UTC")
         assert last.start_of("year").to_array() == [262142, 0, 1, 0, 0, 0, 0]
-        assert last.end_of("ms").unix_ms() == MAX_MS
-        for unit in ("year", "month", "day", "hour", "second"):
+        # The last instant ends every period that lies within the calendar,
+        # but not the week that would run past it, nor a day shown behind UTC.
+        for unit in ("year", "month", "day", "hour", "second", "ms"):
+            assert last.end_of(unit).unix_ms() == MAX_MS
+        for value, unit in ((last, "week"), (T.from_unix_ms(MAX_MS, "America/New_York"), "day")):
             with pytest.raises(ValueError, match=OVERFLOW):
-                last.end_of(unit)
+                value.end_of(unit)
         first = T.from_unix_ms(MIN_MS, "UTC")
         assert first.start_of("day").unix_ms() == MIN_MS
         for unit in ("week", "month", "year"):

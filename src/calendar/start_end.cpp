@@ -78,9 +78,11 @@ Result<TimeValue> calendar_end(ZoneId zone, int64_t first_day, TimeUnit unit) {
         const auto start = calendar_start(zone, first_day);
         if (!start) return start;
     }
-    const int64_t next_day = first_day + period_days(first_day, unit);
-    if (!day_in_range(next_day)) return overflow();
-    return last_instant_through(zone, lookup_local(zone, next_day * 86400 - 1));
+    // The period ends with the last second of its last day, which may be the
+    // calendar's last day: the next period need not exist.
+    const int64_t last_day = first_day + period_days(first_day, unit) - 1;
+    if (!day_in_range(last_day)) return overflow();
+    return last_instant_through(zone, lookup_local(zone, (last_day + 1) * 86400 - 1));
 }
 
 // ---- Exact periods (second .. hour): the stretch of instants around the
@@ -114,9 +116,10 @@ Result<TimeValue> exact_end(const TimeValue& value, const LocalDateTime& local, 
     // The start must exist too; only near the calendar's first instant can
     // it not.
     if (!ms_in_range(shown)) return overflow();
-    // When the clock would show the next unit, had nothing changed.
+    // When the clock would show the next unit, had nothing changed; the
+    // unit may end with the calendar's last instant.
     const int64_t next = shown + unit_length_ms(unit);
-    if (!ms_in_range(next)) return overflow();
+    if (!ms_in_range(next - 1)) return overflow();
     const auto change = change_within(value.zone, floor_div(value.utc_ms, 1000), floor_div(next - 1, 1000));
     if (!change) return TimeValue{next - 1, value.zone, offset_of_value(value)};
     const int64_t jump_ms = int64_t{change->jump()} * 1000;
