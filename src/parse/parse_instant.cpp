@@ -1,148 +1,98 @@
+// Reading RFC 3339 text with its own offset, and naive date-time text as a
+// local time in a zone, on the grammar pieces of parse/cursor.h.
 #include "parse/parse_instant.h"
 
-#include <algorithm>
-
-#include "time/text_util.h"
+#include "parse/cursor.h"
 
 namespace qt {
 namespace {
 
+// The date and time a text names, as read: not yet checked against the calendar.
 struct Fields {
     int64_t year = 0;
     int64_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
     int64_t nanos = 0;
 };
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// Reads between min and max digits at `pos`.
-bool read_digits(std::string_view s, size_t& pos, int min, int max, int64_t& out) {
-    int count = 0;
-    int64_t value = 0;
-    while (count < max && pos < s.size() && is_digit(s[pos])) {
-        value = value * 10 + (s[pos++] - '0');
-        ++count;
-    }
-    out = value;
-    return count >= min;
-}
-
-// fraction = "." digit+ ; the first nine digits are nanoseconds, the rest ignored.
-bool read_fraction(std::string_view s, size_t& pos, int64_t& nanos) {
-    if (pos >= s.size() || s[pos] != '.') return false;
-    ++pos;
-    if (pos >= s.size() || !is_digit(s[pos])) return false;
-    int64_t value = 0;
-    int count = 0;
-    for (; pos < s.size() && is_digit(s[pos]); ++pos, ++count)
-        if (count < 9) value = value * 10 + (s[pos] - '0');
-    for (int i = count; i < 9; ++i) value *= 10;
-    nanos = value;
-    return true;
-}
-
-void skip_space(std::string_view s, size_t& pos) {
-    while (size_t n = unicode_space_length(s, pos)) pos += n;
+// field = space* digit{1,2}
+bool read_field(Cursor& text, int64_t& out) {
+    text.skip_space();
+    return text.number(1, 2, out);
 }
 
 // year = space* (digit{1,4} | ("+" | "-") digit+)
-// A signed year may have any number of digits, leading zeros included. Its
-// value stops growing far past the calendar, where the range check still
-// refuses it, so no count of digits can overflow.
-bool read_year(std::string_view s, size_t& pos, int64_t& year) {
-    skip_space(s, pos);
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
-        const bool negative = s[pos++] == '-';
-        constexpr int64_t kFarBeyond = 1'000'000'000;
-        const size_t first = pos;
-        int64_t value = 0;
-        for (; pos < s.size() && is_digit(s[pos]); ++pos) value = std::min(value * 10 + (s[pos] - '0'), kFarBeyond);
-        year = negative ? -value : value;
-        return pos > first;
-    }
-    return read_digits(s, pos, 1, 4, year);
+bool read_year(Cursor& text, int64_t& year) {
+    text.skip_space();
+    return text.signed_number(4, year);
 }
 
 // Reads one naive form. In `form`: Y year, m d H M S two-digit fields,
 // f optional fraction, ' ' a run of white space, other characters literal.
 bool read_naive(std::string_view s, std::string_view form, Fields& f) {
-    size_t pos = 0;
+    Cursor text(s);
     for (char item : form) {
         switch (item) {
         case 'Y':
-            if (!read_year(s, pos, f.year)) return false;
+            if (!read_year(text, f.year)) return false;
             break;
         case 'm': case 'd': case 'H': case 'M': case 'S': {
             int64_t& field = item == 'm' ? f.month : item == 'd' ? f.day : item == 'H' ? f.hour
                            : item == 'M' ? f.minute : f.second;
-            skip_space(s, pos);
-            if (!read_digits(s, pos, 1, 2, field)) return false;
+            if (!read_field(text, field)) return false;
             break;
         }
         case 'f':
-            if (pos < s.size() && s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return false;
+            if (text.next_is('.') && !text.fraction(f.nanos)) return false;
             break;
         case ' ':
-            skip_space(s, pos);
+            text.skip_space();
             break;
         default:
-            if (pos >= s.size() || s[pos] != item) return false;
-            ++pos;
+            if (!text.literal(item)) return false;
         }
     }
-    return pos == s.size();
+    return text.at_end();
 }
 
 // Local milliseconds of the fields, when they name a supported day and a
-// time of day; a leap second 60 is second 59 plus one.
+// time of day.
 std::optional<int64_t> local_ms_of(const Fields& f) {
     const auto day = supported_day(f.year, f.month, f.day);
-    if (!day || f.hour > 23 || f.minute > 59 || f.second > 60) return std::nullopt;
+    if (!day || f.hour > 23 || f.minute > 59 || f.second > 59) return std::nullopt;
     return *day * kMsPerDay + ((f.hour * 60 + f.minute) * 60 + f.second) * 1000 + f.nanos / 1'000'000;
 }
 
-// The value of two ASCII digits at `at`, or -1.
-int two_digits(std::string_view s, size_t at) {
-    const unsigned tens = static_cast<unsigned char>(s[at]) - '0';
-    const unsigned ones = static_cast<unsigned char>(s[at + 1]) - '0';
+// The value of the two ASCII digits at `at`, or -1.
+int two_digits_at(std::string_view s, size_t at) {
+    const unsigned tens = digit_value(s[at]), ones = digit_value(s[at + 1]);
     return tens < 10 && ones < 10 ? static_cast<int>(tens * 10 + ones) : -1;
 }
 
-// Seconds of a "+HH:MM" / "-HH:MM" / U+2212 offset, or "Z".
-bool read_rfc3339_offset(std::string_view s, size_t& pos, int64_t& offset) {
-    if (pos < s.size() && (s[pos] == 'Z' || s[pos] == 'z')) {
-        ++pos;
-        offset = 0;
+// offset = "Z" | "z" | offset_sign hh ":" mm, hh [00, 23], mm [00, 59]
+bool read_rfc3339_offset(Cursor& text, int64_t& seconds) {
+    if (text.literal('Z') || text.literal('z')) {
+        seconds = 0;
         return true;
     }
     int sign;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
-        sign = s[pos] == '-' ? -1 : 1;
-        ++pos;
-    } else if (s.substr(pos, 3) == "\xE2\x88\x92") {  // U+2212 MINUS SIGN
-        sign = -1;
-        pos += 3;
-    } else {
+    int64_t hours, minutes;
+    if (!text.offset_sign(sign) || !text.two_digits(hours) || hours > 23 || !text.literal(':') ||
+        !text.sexagesimal(minutes))
         return false;
-    }
-    // "HH:MM", hours 00-23 and minutes 00-59.
-    if (s.size() - pos < 5 || s[pos + 2] != ':') return false;
-    const int hours = two_digits(s, pos), minutes = two_digits(s, pos + 3);
-    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59) return false;
-    pos += 5;
-    offset = sign * (hours * 3600 + minutes * 60);
+    seconds = sign * (hours * 3600 + minutes * 60);
     return true;
 }
 
-// YYYY-MM-DD(T|t| )HH:MM:SS[.fraction](Z|z|±HH:MM), all of the text. Every
-// field up to the seconds has a fixed width, so it is read by position
+// rfc3339 = prefix [fraction] offset, all of the text
+// prefix  = digit{4} "-" digit{2} "-" digit{2} ("T" | "t" | " ") digit{2} ":" digit{2} ":" digit{2}
+// Every field of the prefix has a fixed width, so it is checked by position
 // (this is the form machines write, and batches parse it by the million).
 std::optional<int64_t> read_rfc3339(std::string_view s) {
-    constexpr size_t kSecondsEnd = 19;  // "YYYY-MM-DDTHH:MM:SS"
-    if (s.size() <= kSecondsEnd) return {};
-    const int century = two_digits(s, 0), year_of_century = two_digits(s, 2);
-    const int month = two_digits(s, 5), day = two_digits(s, 8);
-    const int hour = two_digits(s, 11), minute = two_digits(s, 14), second = two_digits(s, 17);
+    constexpr size_t kPrefixLength = 19;  // "YYYY-MM-DDTHH:MM:SS"
+    if (s.size() <= kPrefixLength) return {};
+    const int century = two_digits_at(s, 0), year_of_century = two_digits_at(s, 2);
+    const int month = two_digits_at(s, 5), day = two_digits_at(s, 8);
+    const int hour = two_digits_at(s, 11), minute = two_digits_at(s, 14), second = two_digits_at(s, 17);
     const char separator = s[10];
     if ((century | year_of_century | month | day | hour | minute | second) < 0 || s[4] != '-' || s[7] != '-' ||
         (separator != 'T' && separator != 't' && separator != ' ') || s[13] != ':' || s[16] != ':')
@@ -150,14 +100,16 @@ std::optional<int64_t> read_rfc3339(std::string_view s) {
     Fields f;
     f.year = century * 100 + year_of_century;
     f.month = month, f.day = day, f.hour = hour, f.minute = minute, f.second = second;
-    size_t pos = kSecondsEnd;
-    if (s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return {};
+    Cursor text(s, kPrefixLength);
     int64_t offset;
-    if (!read_rfc3339_offset(s, pos, offset) || pos != s.size()) return {};
+    if ((text.next_is('.') && !text.fraction(f.nanos)) || !read_rfc3339_offset(text, offset) || !text.at_end())
+        return {};
+    const bool leap = f.second == kLeapSecond;
+    if (leap) f.second = 59;
     // Years 0000-9999 with an offset below a day cannot leave the range.
     const auto local_ms = local_ms_of(f);
     if (!local_ms) return {};
-    return *local_ms - offset * 1000;
+    return *local_ms - offset * 1000 + (leap ? 1000 : 0);
 }
 
 constexpr std::string_view kNaiveForms[] = {
@@ -177,18 +129,15 @@ Result<ReadInstant> read_instant(std::string_view text, ZoneId zone) {
     for (std::string_view form : kNaiveForms) {
         Fields f;
         if (!read_naive(text, form, f)) continue;
-        const bool leap_second = f.second == 60;
-        if (leap_second) f.second = 59;
+        const bool leap = f.second == kLeapSecond;
+        if (leap) f.second = 59;
         const auto local_ms = local_ms_of(f);
         if (!local_ms) continue;
         const auto resolved = resolve_local(zone, *local_ms);
         if (!resolved) return fail(resolved.error());
-        if (!leap_second) return ReadInstant{resolved->utc_ms, resolved->offset};
-        // A leap second reads as the second after :59, whose offset may
-        // differ, and which lies past the range after its last second.
-        const int64_t next_second = resolved->utc_ms + 1000;
-        if (!ms_in_range(next_second)) return overflow();
-        return ReadInstant{next_second, std::nullopt};
+        if (!leap) return ReadInstant{resolved->utc_ms, resolved->offset};
+        // The second after :59 may have another offset: it is not kept.
+        return map(add_leap_second(resolved->utc_ms), [](int64_t ms) { return ReadInstant{ms, std::nullopt}; });
     }
     return fail(TimeError::invalid_date_input(text));
 }
