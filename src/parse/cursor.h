@@ -12,6 +12,7 @@
 //   c.number(1, 4, year);       // 2024, c now at "-07-04"
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -27,11 +28,10 @@ constexpr unsigned digit_value(char c) { return static_cast<unsigned>(static_cas
 constexpr bool is_digit(char c) { return digit_value(c) < 10; }
 
 // Nanoseconds of the digits of a fraction of a second, `count` of them
-// [1, 9].
-constexpr int64_t fraction_nanos(int64_t digits, int count) {
-    constexpr int64_t kScale[] = {0, 100'000'000, 10'000'000, 1'000'000, 100'000, 10'000, 1000, 100, 10, 1};
-    return digits * kScale[count];
-}
+// [1, 9]. The table holds what one unit of the last digit is worth.
+inline constexpr int64_t kNanosPerLastDigit[] = {0, 100'000'000, 10'000'000, 1'000'000, 100'000,
+                                                 10'000, 1000, 100, 10, 1};
+constexpr int64_t fraction_nanos(int64_t digits, int count) { return digits * kNanosPerLastDigit[count]; }
 
 class Cursor {
 public:
@@ -78,17 +78,19 @@ public:
     // number = digit{min,max}, one non-negative value; a value past 64 bits
     // fails. Eighteen digits always fit, so only longer runs are checked.
     bool number(int min, int max, int64_t& out) {
-        int count = 0;
+        const size_t first = pos_, end = std::min(text_.size(), first + max);
+        size_t at = first;  // kept apart from pos_, which the text's bytes could alias
         int64_t value = 0;
-        for (; count < max && pos_ < text_.size() && is_digit(text_[pos_]); ++count, ++pos_) {
-            const unsigned digit = digit_value(text_[pos_]);
+        for (; at < end && is_digit(text_[at]); ++at) {
+            const unsigned digit = digit_value(text_[at]);
             if (max <= 18)
                 value = value * 10 + digit;
             else if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, digit, &value))
                 return false;
         }
+        pos_ = at;
         out = value;
-        return count >= min;
+        return at - first >= static_cast<size_t>(min);
     }
 
     // signed = ("+" | "-") digit+ | digit{1,width}
@@ -120,11 +122,13 @@ public:
     // The first nine digits are the nanoseconds; the rest are read and dropped.
     bool fraction(int64_t& nanos) {
         if (!literal('.')) return false;
-        const size_t start = pos_;
+        const size_t first = pos_;
         int64_t digits;
         if (!number(1, 9, digits)) return false;
-        nanos = fraction_nanos(digits, static_cast<int>(pos_ - start));
-        while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
+        nanos = fraction_nanos(digits, static_cast<int>(pos_ - first));
+        size_t at = pos_;
+        while (at < text_.size() && is_digit(text_[at])) ++at;
+        pos_ = at;
         return true;
     }
 
