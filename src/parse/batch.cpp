@@ -1,3 +1,5 @@
+// The batch cores: one zone lookup per call, the single-value readers and
+// formatter per element, and a check for signals every few thousand.
 #include "parse/batch.h"
 
 #include "format/pattern.h"

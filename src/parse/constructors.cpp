@@ -1,3 +1,5 @@
+// Making a QuendrelTime from the clock, a count of Unix seconds or
+// milliseconds, an array of components, or text.
 #include "parse/constructors.h"
 
 #include <limits>

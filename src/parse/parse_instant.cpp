@@ -1,168 +1,147 @@
+// Reading RFC 3339 text with its own offset, and naive date-time text as a
+// local time in a zone, in one pass on the grammar pieces of parse/cursor.h:
+//
+//   text       = fixed_date fixed_time [fraction] [offset]
+//              | date [time]
+//   fixed_date = digit{4} "-" digit{2} "-" digit{2}
+//   fixed_time = ("T" | "t" | " ") digit{2} ":" digit{2} ":" digit{2}
+//   date       = year "-" field "-" field
+//   time       = ("T" | space*) field ":" field [":" field [fraction]]
+//
+// The fixed layout is what machines write and batches read by the million,
+// so it is checked by position. Its fields have the most digits the general
+// grammar reads, so both would read the same ones; only it may carry an
+// offset, and "t" separates only text with an offset.
 #include "parse/parse_instant.h"
 
-#include <algorithm>
+#include <bit>
+#include <cstring>
 
-#include "time/text_util.h"
+#include "parse/cursor.h"
 
 namespace qt {
 namespace {
 
+// The date and time a text names, as read: not yet checked against the calendar.
 struct Fields {
     int64_t year = 0;
     int64_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
     int64_t nanos = 0;
+    std::optional<int64_t> offset;  // seconds east of UTC, when the text has its own
 };
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+constexpr size_t kDateEnd = 10;     // "YYYY-MM-DD"
+constexpr size_t kSecondsEnd = 19;  // "YYYY-MM-DDTHH:MM:SS"
 
-// Reads between min and max digits at `pos`.
-bool read_digits(std::string_view s, size_t& pos, int min, int max, int64_t& out) {
-    int count = 0;
-    int64_t value = 0;
-    while (count < max && pos < s.size() && is_digit(s[pos])) {
-        value = value * 10 + (s[pos++] - '0');
-        ++count;
-    }
-    out = value;
-    return count >= min;
-}
-
-// fraction = "." digit+ ; the first nine digits are nanoseconds, the rest ignored.
-bool read_fraction(std::string_view s, size_t& pos, int64_t& nanos) {
-    if (pos >= s.size() || s[pos] != '.') return false;
-    ++pos;
-    if (pos >= s.size() || !is_digit(s[pos])) return false;
-    int64_t value = 0;
-    int count = 0;
-    for (; pos < s.size() && is_digit(s[pos]); ++pos, ++count)
-        if (count < 9) value = value * 10 + (s[pos] - '0');
-    for (int i = count; i < 9; ++i) value *= 10;
-    nanos = value;
+// pairs = digit{2} separator digit{2} separator digit{2}: the eight bytes
+// at `at` ("07-04-..", "12:34:56"), checked and read as one word, the
+// first byte lowest.
+bool read_pairs(const char* at, char separator, int64_t& first, int64_t& second, int64_t& third) {
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) word = std::byteswap(word);
+    constexpr uint64_t kDigits = 0xFFFF'00FF'FF00'FFFF;  // bytes 0, 1, 3, 4, 6 and 7
+    constexpr uint64_t kHighNibbles = 0xF0F0'F0F0'F0F0'F0F0 & kDigits;
+    constexpr uint64_t kZeros = 0x3030'3030'3030'3030 & kDigits;
+    constexpr uint64_t kSixes = 0x0606'0606'0606'0606 & kDigits;
+    const uint64_t separators = uint64_t{static_cast<unsigned char>(separator)} * 0x0000'0100'0001'0000;
+    const uint64_t digits = word & kDigits;
+    // The bytes 0x30-0x39 are those whose high nibble is 3 and stays 3 when 6 is added.
+    if ((digits & kHighNibbles) != kZeros || ((digits + kSixes) & kHighNibbles) != kZeros ||
+        (word & ~kDigits) != separators)
+        return false;
+    const uint64_t values = digits - kZeros;            // each digit byte 0-9
+    const uint64_t pairs = values * 10 + (values >> 8);  // byte i: ten times digit i, plus digit i + 1
+    first = pairs & 0xFF, second = pairs >> 24 & 0xFF, third = pairs >> 48 & 0xFF;
     return true;
 }
 
-void skip_space(std::string_view s, size_t& pos) {
-    while (size_t n = unicode_space_length(s, pos)) pos += n;
+// fixed_date = digit{4} "-" digit{2} "-" digit{2}
+bool read_fixed_date(std::string_view s, Fields& f) {
+    if (s.size() < kDateEnd) return false;
+    const unsigned first = digit_value(s[0]), second = digit_value(s[1]);
+    int64_t year_of_century;
+    if (first >= 10 || second >= 10 || !read_pairs(s.data() + 2, '-', year_of_century, f.month, f.day)) return false;
+    f.year = (first * 10 + second) * 100 + year_of_century;
+    return true;
 }
 
-// year = space* (digit{1,4} | ("+" | "-") digit+)
-// A signed year may have any number of digits, leading zeros included. Its
-// value stops growing far past the calendar, where the range check still
-// refuses it, so no count of digits can overflow.
-bool read_year(std::string_view s, size_t& pos, int64_t& year) {
-    skip_space(s, pos);
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
-        const bool negative = s[pos++] == '-';
-        constexpr int64_t kFarBeyond = 1'000'000'000;
-        const size_t first = pos;
-        int64_t value = 0;
-        for (; pos < s.size() && is_digit(s[pos]); ++pos) value = std::min(value * 10 + (s[pos] - '0'), kFarBeyond);
-        year = negative ? -value : value;
-        return pos > first;
-    }
-    return read_digits(s, pos, 1, 4, year);
+// fixed_time = ("T" | "t" | " ") digit{2} ":" digit{2} ":" digit{2}, after a fixed date
+bool read_fixed_time(std::string_view s, Fields& f) {
+    if (s.size() < kSecondsEnd) return false;
+    const char separator = s[kDateEnd];
+    return (separator == 'T' || separator == 't' || separator == ' ') &&
+           read_pairs(s.data() + kDateEnd + 1, ':', f.hour, f.minute, f.second);
 }
 
-// Reads one naive form. In `form`: Y year, m d H M S two-digit fields,
-// f optional fraction, ' ' a run of white space, other characters literal.
-bool read_naive(std::string_view s, std::string_view form, Fields& f) {
-    size_t pos = 0;
-    for (char item : form) {
-        switch (item) {
-        case 'Y':
-            if (!read_year(s, pos, f.year)) return false;
-            break;
-        case 'm': case 'd': case 'H': case 'M': case 'S': {
-            int64_t& field = item == 'm' ? f.month : item == 'd' ? f.day : item == 'H' ? f.hour
-                           : item == 'M' ? f.minute : f.second;
-            skip_space(s, pos);
-            if (!read_digits(s, pos, 1, 2, field)) return false;
-            break;
-        }
-        case 'f':
-            if (pos < s.size() && s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return false;
-            break;
-        case ' ':
-            skip_space(s, pos);
-            break;
-        default:
-            if (pos >= s.size() || s[pos] != item) return false;
-            ++pos;
-        }
-    }
-    return pos == s.size();
-}
-
-// Local milliseconds of the fields, when they name a supported day and a
-// time of day; a leap second 60 is second 59 plus one.
-std::optional<int64_t> local_ms_of(const Fields& f) {
-    const auto day = supported_day(f.year, f.month, f.day);
-    if (!day || f.hour > 23 || f.minute > 59 || f.second > 60) return std::nullopt;
-    return *day * kMsPerDay + ((f.hour * 60 + f.minute) * 60 + f.second) * 1000 + f.nanos / 1'000'000;
-}
-
-// The value of two ASCII digits at `at`, or -1.
-int two_digits(std::string_view s, size_t at) {
-    const unsigned tens = static_cast<unsigned char>(s[at]) - '0';
-    const unsigned ones = static_cast<unsigned char>(s[at + 1]) - '0';
-    return tens < 10 && ones < 10 ? static_cast<int>(tens * 10 + ones) : -1;
-}
-
-// Seconds of a "+HH:MM" / "-HH:MM" / U+2212 offset, or "Z".
-bool read_rfc3339_offset(std::string_view s, size_t& pos, int64_t& offset) {
-    if (pos < s.size() && (s[pos] == 'Z' || s[pos] == 'z')) {
-        ++pos;
-        offset = 0;
+// offset = "Z" | "z" | offset_sign hh ":" mm, hh [00, 23], mm [00, 59]
+bool read_rfc3339_offset(Cursor& text, int64_t& seconds) {
+    if (text.literal('Z') || text.literal('z')) {
+        seconds = 0;
         return true;
     }
     int sign;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
-        sign = s[pos] == '-' ? -1 : 1;
-        ++pos;
-    } else if (s.substr(pos, 3) == "\xE2\x88\x92") {  // U+2212 MINUS SIGN
-        sign = -1;
-        pos += 3;
-    } else {
+    int64_t hours, minutes;
+    if (!text.offset_sign(sign) || !text.two_digits(hours) || hours > 23 || !text.literal(':') ||
+        !text.sexagesimal(minutes))
         return false;
-    }
-    // "HH:MM", hours 00-23 and minutes 00-59.
-    if (s.size() - pos < 5 || s[pos + 2] != ':') return false;
-    const int hours = two_digits(s, pos), minutes = two_digits(s, pos + 3);
-    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59) return false;
-    pos += 5;
-    offset = sign * (hours * 3600 + minutes * 60);
+    seconds = sign * (hours * 3600 + minutes * 60);
     return true;
 }
 
-// YYYY-MM-DD(T|t| )HH:MM:SS[.fraction](Z|z|±HH:MM), all of the text. Every
-// field up to the seconds has a fixed width, so it is read by position
-// (this is the form machines write, and batches parse it by the million).
-std::optional<int64_t> read_rfc3339(std::string_view s) {
-    constexpr size_t kSecondsEnd = 19;  // "YYYY-MM-DDTHH:MM:SS"
-    if (s.size() <= kSecondsEnd) return {};
-    const int century = two_digits(s, 0), year_of_century = two_digits(s, 2);
-    const int month = two_digits(s, 5), day = two_digits(s, 8);
-    const int hour = two_digits(s, 11), minute = two_digits(s, 14), second = two_digits(s, 17);
-    const char separator = s[10];
-    if ((century | year_of_century | month | day | hour | minute | second) < 0 || s[4] != '-' || s[7] != '-' ||
-        (separator != 'T' && separator != 't' && separator != ' ') || s[13] != ':' || s[16] != ':')
-        return {};
-    Fields f;
-    f.year = century * 100 + year_of_century;
-    f.month = month, f.day = day, f.hour = hour, f.minute = minute, f.second = second;
-    size_t pos = kSecondsEnd;
-    if (s[pos] == '.' && !read_fraction(s, pos, f.nanos)) return {};
+// [fraction] [offset] after a fixed date and time, up to the end.
+bool read_fixed_tail(std::string_view s, Fields& f) {
+    Cursor text(s, kSecondsEnd);
+    if (text.next_is('.') && !text.fraction(f.nanos)) return false;
+    if (text.at_end()) return s[kDateEnd] != 't';
     int64_t offset;
-    if (!read_rfc3339_offset(s, pos, offset) || pos != s.size()) return {};
-    // Years 0000-9999 with an offset below a day cannot leave the range.
-    const auto local_ms = local_ms_of(f);
-    if (!local_ms) return {};
-    return *local_ms - offset * 1000;
+    if (!read_rfc3339_offset(text, offset) || !text.at_end()) return false;
+    f.offset = offset;
+    return true;
 }
 
-constexpr std::string_view kNaiveForms[] = {
-    "Y-m-dTH:M:Sf", "Y-m-d H:M:Sf", "Y-m-dTH:M:S", "Y-m-d H:M:S", "Y-m-dTH:M", "Y-m-d H:M", "Y-m-d",
-};
+// field = space* digit{1,2}
+bool read_field(Cursor& text, int64_t& out) {
+    text.skip_space();
+    return text.number(1, 2, out);
+}
+
+// date = year "-" field "-" field
+// year = space* (digit{1,4} | ("+" | "-") digit+)
+bool read_date(Cursor& text, Fields& f) {
+    text.skip_space();
+    return text.signed_number(4, f.year) && text.literal('-') && read_field(text, f.month) && text.literal('-') &&
+           read_field(text, f.day);
+}
+
+// time = ("T" | space*) field ":" field [":" field [fraction]], up to the end
+bool read_time(Cursor& text, Fields& f) {
+    if (!text.literal('T')) text.skip_space();
+    if (!read_field(text, f.hour) || !text.literal(':') || !read_field(text, f.minute)) return false;
+    if (text.literal(':') && (!read_field(text, f.second) || (text.next_is('.') && !text.fraction(f.nanos))))
+        return false;
+    return text.at_end();
+}
+
+// text, all of it
+bool read_text(std::string_view s, Fields& f) {
+    Cursor text(s);
+    if (read_fixed_date(s, f)) {
+        if (read_fixed_time(s, f)) return read_fixed_tail(s, f);
+        text.move_to(kDateEnd);
+    } else if (!read_date(text, f)) {
+        return false;
+    }
+    return text.at_end() || read_time(text, f);
+}
+
+// Local milliseconds of the fields, when they name a supported day and a
+// time of day.
+std::optional<int64_t> local_ms_of(const Fields& f) {
+    const auto day = supported_day(f.year, f.month, f.day);
+    if (!day || f.hour > 23 || f.minute > 59 || f.second > 59) return std::nullopt;
+    return *day * kMsPerDay + ((f.hour * 60 + f.minute) * 60 + f.second) * 1000 + f.nanos / 1'000'000;
+}
 
 // An instant read from text, with the zone's offset there when resolving a
 // local time already found it (so that making the value does not look it
@@ -173,24 +152,24 @@ struct ReadInstant {
 };
 
 Result<ReadInstant> read_instant(std::string_view text, ZoneId zone) {
-    if (const auto instant = read_rfc3339(text)) return ReadInstant{*instant, std::nullopt};
-    for (std::string_view form : kNaiveForms) {
-        Fields f;
-        if (!read_naive(text, form, f)) continue;
-        const bool leap_second = f.second == 60;
-        if (leap_second) f.second = 59;
-        const auto local_ms = local_ms_of(f);
-        if (!local_ms) continue;
+    Fields f;
+    if (!read_text(text, f)) return fail(TimeError::invalid_date_input(text));
+    const bool leap = f.second == kLeapSecond;
+    if (leap) f.second = 59;
+    const auto local_ms = local_ms_of(f);
+    if (!local_ms) return fail(TimeError::invalid_date_input(text));
+    ReadInstant read;
+    if (f.offset) {
+        // Years 0000-9999 with an offset below a day cannot leave the range.
+        read = {*local_ms - *f.offset * 1000, std::nullopt};
+    } else {
         const auto resolved = resolve_local(zone, *local_ms);
         if (!resolved) return fail(resolved.error());
-        if (!leap_second) return ReadInstant{resolved->utc_ms, resolved->offset};
-        // A leap second reads as the second after :59, whose offset may
-        // differ, and which lies past the range after its last second.
-        const int64_t next_second = resolved->utc_ms + 1000;
-        if (!ms_in_range(next_second)) return overflow();
-        return ReadInstant{next_second, std::nullopt};
+        read = {resolved->utc_ms, resolved->offset};
     }
-    return fail(TimeError::invalid_date_input(text));
+    if (!leap) return read;
+    // The second after :59 may have another offset: it is not kept.
+    return map(add_leap_second(read.utc_ms), [](int64_t ms) { return ReadInstant{ms, std::nullopt}; });
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// Reading text against a conversion string: the fields one pass fills in,
+// how they must agree, and the instant they name.
 #include "parse/parse_pattern.h"
 
 #include <array>
@@ -6,6 +8,7 @@
 
 #include "format/locale.h"
 #include "format/pattern.h"
+#include "parse/cursor.h"
 #include "time/text_util.h"
 
 namespace qt {
@@ -53,147 +56,59 @@ bool store_hour(Fields& f, int64_t hour) {
     return hour >= 0 && hour <= 23 && store(f.afternoon, hour / 12) && store(f.hour_mod_12, hour % 12);
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-bool same_letters(char a, char b) { return (a | 0x20) == (b | 0x20) && (a | 0x20) >= 'a' && (a | 0x20) <= 'z'; }
-
-// The caller's text and how far it has been read.
-class Cursor {
-public:
-    explicit Cursor(std::string_view text) : text_(text) {}
-
-    bool at_end() const { return pos_ == text_.size(); }
-
-    void skip_space() {
-        while (size_t n = unicode_space_length(text_, pos_)) pos_ += n;
-    }
-
-    bool literal(char c) {
-        if (pos_ >= text_.size() || text_[pos_] != c) return false;
-        ++pos_;
+// name = the first three letters of one of `names`, in any case, and with
+// `full` the rest of that name when it follows. The index is into `names`.
+template <size_t N>
+bool read_name(Cursor& text, const std::array<std::string_view, N>& names, bool full, int64_t& index) {
+    for (size_t i = 0; i < N; ++i) {
+        if (!text.next_is_word(names[i].substr(0, 3))) continue;
+        text.skip(3);
+        if (full && text.next_is_word(names[i].substr(3))) text.skip(names[i].size() - 3);
+        index = static_cast<int64_t>(i);
         return true;
     }
+    return false;
+}
 
-    // digits = digit{min,max}, as one non-negative number.
-    bool number(int min, int max, int64_t& out) {
-        int count = 0;
-        int64_t value = 0;
-        for (; count < max && pos_ < text_.size() && is_digit(text_[pos_]); ++count, ++pos_)
-            if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, text_[pos_] - '0', &value))
-                return false;
-        out = value;
-        return count >= min;
-    }
-
-    // signed = ("+" | "-") digit+ | digit{1,width}
-    bool signed_number(int width, int64_t& out) {
-        if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
-            const bool negative = text_[pos_++] == '-';
-            if (!number(1, INT32_MAX, out)) return false;
-            if (negative) out = -out;
-            return true;
-        }
-        return number(1, width, out);
-    }
-
-    // A name's first three letters in any case, and with `full` also the
-    // rest of the name when it follows. The index is into `names`.
-    template <size_t N>
-    bool name(const std::array<std::string_view, N>& names, bool full, int64_t& index) {
-        for (size_t i = 0; i < N; ++i) {
-            if (!matches(names[i].substr(0, 3))) continue;
-            pos_ += 3;
-            if (full && matches(names[i].substr(3))) pos_ += names[i].size() - 3;
-            index = static_cast<int64_t>(i);
-            return true;
-        }
+// meridiem = ("a" | "p") "m", any case; 1 for the afternoon.
+bool read_meridiem(Cursor& text, int64_t& afternoon) {
+    if (text.next_is_word("am")) {
+        afternoon = 0;
+    } else if (text.next_is_word("pm")) {
+        afternoon = 1;
+    } else {
         return false;
     }
+    text.skip(2);
+    return true;
+}
 
-    // meridiem = ("a" | "p") "m", any case; 1 for the afternoon.
-    bool meridiem(int64_t& afternoon) {
-        if (matches("am") || matches("pm")) {
-            afternoon = same_letters(text_[pos_], 'p');
-            pos_ += 2;
-            return true;
-        }
-        return false;
+// offset = space* offset_sign hh [separators sixty [separators sixty]]
+// Minutes are required except for %:::z, seconds read only for %::z,
+// so that each form reads what the formatter writes.
+bool read_offset(Cursor& text, Spec spec, int64_t& seconds) {
+    text.skip_space();
+    int sign;
+    int64_t hours, minutes = 0, extra = 0;
+    if (!text.offset_sign(sign) || !text.two_digits(hours)) return false;
+    const size_t after_hours = text.position();
+    text.skip_separators();
+    if (!text.sexagesimal(minutes)) {
+        if (spec != Spec::OffsetHours) return false;
+        text.move_to(after_hours);
+    } else if (spec == Spec::OffsetSeconds) {
+        text.skip_separators();
+        if (!text.sexagesimal(extra)) return false;
     }
+    seconds = sign * (hours * 3600 + minutes * 60 + extra);
+    return true;
+}
 
-    // offset = space* ("+" | "-" | U+2212) hours [separators minutes [separators seconds]]
-    // Minutes are required except for %:::z, seconds read only for %::z,
-    // so that each form reads what the formatter writes.
-    bool offset(Spec spec, int64_t& seconds) {
-        skip_space();
-        int sign;
-        if (literal('+')) {
-            sign = 1;
-        } else if (literal('-')) {
-            sign = -1;
-        } else if (text_.substr(pos_, 3) == "\xE2\x88\x92") {
-            sign = -1;
-            pos_ += 3;
-        } else {
-            return false;
-        }
-        int64_t hours, minutes = 0, extra = 0;
-        if (!two_digits(hours)) return false;
-        const size_t after_hours = pos_;
-        skip_separators();
-        if (!sexagesimal(minutes)) {
-            if (spec != Spec::OffsetHours) return false;
-            pos_ = after_hours;
-        } else if (spec == Spec::OffsetSeconds) {
-            skip_separators();
-            if (!sexagesimal(extra)) return false;
-        }
-        seconds = sign * (hours * 3600 + minutes * 60 + extra);
-        return true;
-    }
-
-    // fraction = ["." digit+]; nine digits are significant, more are skipped.
-    bool optional_fraction(Slot& nanosecond) {
-        if (!literal('.')) return true;
-        const size_t start = pos_;
-        int64_t digits;
-        if (!number(1, 9, digits)) return false;
-        for (size_t n = pos_ - start; n < 9; ++n) digits *= 10;
-        while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
-        return store(nanosecond, digits);
-    }
-
-    // Exactly `count` digits of a fraction of a second, no dot.
-    bool fixed_fraction(int count, Slot& nanosecond) {
-        int64_t digits;
-        if (!number(count, count, digits)) return false;
-        for (int n = count; n < 9; ++n) digits *= 10;
-        return store(nanosecond, digits);
-    }
-
-private:
-    bool matches(std::string_view word) const {
-        if (text_.size() - pos_ < word.size()) return false;
-        for (size_t i = 0; i < word.size(); ++i)
-            if (!same_letters(text_[pos_ + i], word[i])) return false;
-        return true;
-    }
-
-    // separators = (":" | space)*
-    void skip_separators() {
-        while (size_t n = pos_ < text_.size() && text_[pos_] == ':' ? 1 : unicode_space_length(text_, pos_))
-            pos_ += n;
-    }
-
-    // Two digits of minutes or seconds, [0-5] digit.
-    bool sexagesimal(int64_t& out) { return pos_ < text_.size() && text_[pos_] <= '5' && two_digits(out); }
-
-    bool two_digits(int64_t& out) {
-        return pos_ + 2 <= text_.size() && is_digit(text_[pos_]) && is_digit(text_[pos_ + 1]) && number(2, 2, out);
-    }
-
-    std::string_view text_;
-    size_t pos_ = 0;
-};
+// fraction? : nine digits are significant, more are read and dropped.
+bool read_optional_fraction(Cursor& text, Slot& nanosecond) {
+    int64_t nanos;
+    return !text.next_is('.') || (text.fraction(nanos) && store(nanosecond, nanos));
+}
 
 // One number, after optional white space, into its field. Widths are the
 // most digits read; a signed year or timestamp takes any number after "+"/"-".
@@ -232,19 +147,19 @@ bool read_one(const Conversion& c, Cursor& text, Fields& f) {
     const LocalePack& english = kLocalePacks[0];
     int64_t v;
     switch (c.spec) {
-    case Spec::MonthName: return text.name(english.months, true, v) && store(f.month, v + 1);
-    case Spec::MonthAbbrev: return text.name(english.months, false, v) && store(f.month, v + 1);
-    case Spec::WeekdayName: return text.name(english.weekdays, true, v) && store(f.weekday, v);
-    case Spec::WeekdayAbbrev: return text.name(english.weekdays, false, v) && store(f.weekday, v);
+    case Spec::MonthName: return read_name(text, english.months, true, v) && store(f.month, v + 1);
+    case Spec::MonthAbbrev: return read_name(text, english.months, false, v) && store(f.month, v + 1);
+    case Spec::WeekdayName: return read_name(text, english.weekdays, true, v) && store(f.weekday, v);
+    case Spec::WeekdayAbbrev: return read_name(text, english.weekdays, false, v) && store(f.weekday, v);
     case Spec::UpperAmPm:
-    case Spec::LowerAmPm: return text.meridiem(v) && store(f.afternoon, v);
+    case Spec::LowerAmPm: return read_meridiem(text, v) && store(f.afternoon, v);
     case Spec::FractionAuto:
-    case Spec::FractionDot: return text.optional_fraction(f.nanosecond);
-    case Spec::FractionDigits: return text.fixed_fraction(c.width, f.nanosecond);
+    case Spec::FractionDot: return read_optional_fraction(text, f.nanosecond);
+    case Spec::FractionDigits: return text.fraction_digits(c.width, v) && store(f.nanosecond, v);
     case Spec::Offset:
     case Spec::OffsetColon:
     case Spec::OffsetSeconds:
-    case Spec::OffsetHours: return text.offset(c.spec, v) && store(f.offset, v);
+    case Spec::OffsetHours: return read_offset(text, c.spec, v) && store(f.offset, v);
     case Spec::Literal:
         if (unicode_space_length(c.text, 0) == 0) return text.literal(c.text[0]);
         text.skip_space();  // %t and %n stand for white space, like a blank
@@ -345,17 +260,12 @@ std::optional<int64_t> date_of(const Fields& f) {
 std::optional<int64_t> time_of(const Fields& f, bool& leap) {
     if (!f.afternoon || !f.hour_mod_12 || !f.minute || (f.nanosecond && !f.second)) return std::nullopt;
     const int64_t second = f.second.value_or(0);
-    leap = second == 60;
+    leap = second == kLeapSecond;
     const int64_t hour = *f.afternoon * 12 + *f.hour_mod_12;
     return ((hour * 60 + *f.minute) * 60 + (leap ? 59 : second)) * 1000 + f.nanosecond.value_or(0) / 1'000'000;
 }
 
 constexpr int64_t kSecondsPerDay = 86'400;
-
-Result<int64_t> checked_instant(int64_t ms) {
-    if (!ms_in_range(ms)) return overflow();
-    return ms;
-}
 
 // %s names the instant itself. Every other field read must agree with the
 // reading of that instant at the text's offset (UTC without one).
@@ -377,7 +287,7 @@ std::optional<Result<int64_t>> instant_of_timestamp(const Fields& f) {
 Result<int64_t> instant_in_zone(ZoneId zone, int64_t local_ms, bool leap) {
     const auto instant = local_to_utc_ms(zone, local_ms);
     if (!instant || !leap) return instant;
-    return checked_instant(*instant + 1000);
+    return add_leap_second(*instant);
 }
 
 // The three readings in order: with the text's own offset, as local
@@ -393,8 +303,10 @@ std::optional<Result<int64_t>> instant_of(const Fields& f, ZoneId zone) {
     const int64_t local_ms = *day * kMsPerDay + *time;
     // A date-time written with its own offset cannot fall back to the zone
     // when it lands outside the calendar: that would silently drop the offset.
-    if (f.offset && std::abs(*f.offset) < kSecondsPerDay)
-        return checked_instant(local_ms + (leap ? 1000 : 0) - *f.offset * 1000);
+    if (f.offset && std::abs(*f.offset) < kSecondsPerDay) {
+        const int64_t ms = local_ms - *f.offset * 1000;
+        return leap ? add_leap_second(ms) : instant_in_range(ms);
+    }
     return instant_in_zone(zone, local_ms, leap);
 }
 
