@@ -159,14 +159,4 @@ bool TextItems::read(Py_ssize_t i, std::string_view& out) const {
     return item && to_text(item, out);
 }
 
-PyObject* raise_time_error(const TimeError& error) {
-    const std::string message = error.message();
-    PyObject* text = PyUnicode_FromStringAndSize(message.data(), static_cast<Py_ssize_t>(message.size()));
-    if (text) {
-        PyErr_SetObject(PyExc_ValueError, text);
-        Py_DECREF(text);
-    }
-    return nullptr;
-}
-
 }  // namespace qt::py

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "module/error_messages.h"
 #include "module/objects.h"
 #include "module/py.h"
 #include "parse/constructors.h"
@@ -186,8 +187,6 @@ PyObject* to_python(const Range& items) {
     }
     return list;
 }
-
-PyObject* raise_time_error(const TimeError& error);
 
 template <class T>
 PyObject* to_python(const Result<T>& result) {

@@ -3,7 +3,6 @@
 #include "parse/constructors.h"
 
 #include <limits>
-#include <string>
 
 #include "parse/parse_instant.h"
 #include "time/clock.h"
@@ -42,7 +41,7 @@ Result<TimeValue> from_unix(int64_t unix_seconds, OptionalText timezone) {
 Result<TimeValue> from_array(const Components& components, OptionalText timezone) {
     const size_t count = components.count;
     if (count == 0 || count > Components::kMaxItems)
-        return fail(TimeError::invalid_components("expected 1..=7 items, got " + std::to_string(count)));
+        return fail(TimeError::invalid_component_count(count));
     const auto zone = lookup_zone(timezone);
     if (!zone) return fail(zone.error());
     auto item = [&](size_t i, int64_t fallback) { return i < count ? components.items[i] : fallback; };

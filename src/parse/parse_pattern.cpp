@@ -318,10 +318,7 @@ Result<int64_t> parse_with_conversions(std::string_view input, std::string_view 
     Cursor text(input);
     if (read_items(conversions, text, fields) && text.at_end())
         if (auto instant = instant_of(fields, zone)) return std::move(*instant);
-    std::string description;
-    description.reserve(input.size() + pattern.size() + 12);
-    description.append(input).append(" (format: ").append(pattern).append(")");
-    return fail(TimeError::invalid_date_input(description));
+    return fail(TimeError::invalid_date_input(input, pattern));
 }
 
 Result<int64_t> parse_with_pattern(std::string_view input, std::string_view pattern, ZoneId zone) {

@@ -1,10 +1,32 @@
-// The module's error kinds. Core operations return Result<T>; only the
-// Python boundary turns a TimeError into an exception (always ValueError).
+// The module's error kinds and the Result every core operation returns.
+// Only the Python boundary turns a TimeError into an exception (always
+// ValueError), and only it writes the message (src/module/error_messages.cpp).
+//
+// An error holds its kind and what its message names, never the message:
+//
+//   kind                  text                          number              pattern
+//   InvalidTimezone       the caller's zone text
+//   InvalidLocale         the caller's locale text
+//   InvalidDateInput      the caller's input text                           the caller's pattern, when
+//                                                                           the input was read against one
+//   InvalidTimestamp                                    milliseconds
+//   InvalidUnit           the caller's unit text
+//   InvalidField          the caller's field text
+//   InvalidInclusivity    the caller's inclusivity text
+//   InvalidComponents                                   the caller's item count
+//   ArithmeticOverflow
+//   NonexistentLocalTime  the zone's name               local milliseconds
+//   InvalidFormatPattern  the caller's pattern
+//
+// Texts are views: of the caller's arguments, which outlive the call and so
+// are still there when the binder raises, or of static text (zone names).
+// The error is thus trivially copyable and 32 bytes, and returning a Result
+// is a few stores with nothing to destroy.
 #pragma once
 
 #include <cstdint>
 #include <expected>
-#include <string>
+#include <optional>
 #include <string_view>
 #include <type_traits>
 
@@ -28,40 +50,63 @@ class TimeError {
 public:
     static TimeError invalid_timezone(std::string_view text) { return {ErrorKind::InvalidTimezone, text}; }
     static TimeError invalid_locale(std::string_view text) { return {ErrorKind::InvalidLocale, text}; }
-    static TimeError invalid_date_input(std::string_view text) { return {ErrorKind::InvalidDateInput, text}; }
+    static TimeError invalid_date_input(std::string_view text) {
+        TimeError e{ErrorKind::InvalidDateInput, text};
+        e.pattern_data_ = nullptr;
+        return e;
+    }
+    // Input that does not match the caller's pattern: the message names both.
+    static TimeError invalid_date_input(std::string_view text, std::string_view pattern) {
+        TimeError e{ErrorKind::InvalidDateInput, text};
+        // A present pattern has a non-null pointer, even when it is empty.
+        e.pattern_data_ = pattern.data() ? pattern.data() : "";
+        e.pattern_size_ = pattern.size();
+        return e;
+    }
     static TimeError invalid_timestamp(int64_t ms) { return {ErrorKind::InvalidTimestamp, {}, ms}; }
     static TimeError invalid_unit(std::string_view text) { return {ErrorKind::InvalidUnit, text}; }
     static TimeError invalid_field(std::string_view text) { return {ErrorKind::InvalidField, text}; }
     static TimeError invalid_inclusivity(std::string_view text) { return {ErrorKind::InvalidInclusivity, text}; }
-    static TimeError invalid_components(std::string_view text) { return {ErrorKind::InvalidComponents, text}; }
+    static TimeError invalid_component_count(size_t count) {
+        return {ErrorKind::InvalidComponents, {}, static_cast<int64_t>(count)};
+    }
     static TimeError invalid_format_pattern(std::string_view pattern) {
         return {ErrorKind::InvalidFormatPattern, pattern};
     }
     static TimeError overflow() { return {ErrorKind::ArithmeticOverflow, {}}; }
-    static TimeError nonexistent_local_time(std::string_view local_text, std::string_view zone_name) {
-        TimeError e{ErrorKind::NonexistentLocalTime, local_text};
-        e.zone_ = zone_name;
-        return e;
+    // A local reading, in milliseconds, that the zone's clocks never show.
+    static TimeError nonexistent_local_time(int64_t local_ms, std::string_view zone_name) {
+        return {ErrorKind::NonexistentLocalTime, zone_name, local_ms};
     }
 
-    ErrorKind kind() const { return kind_; }
-    // The exact text the caller sees.
-    std::string message() const;
+    ErrorKind kind() const { return static_cast<ErrorKind>(kind_); }
+    std::string_view text() const { return text_; }
+    int64_t number() const { return number_; }
+    std::optional<std::string_view> pattern() const {
+        if (kind() != ErrorKind::InvalidDateInput || !pattern_data_) return std::nullopt;
+        return std::string_view(pattern_data_, pattern_size_);
+    }
 
 private:
     TimeError(ErrorKind kind, std::string_view text, int64_t number = 0)
-        : kind_(kind), text_(text), number_(number) {}
+        : text_(text), number_(number), pattern_size_(0), kind_(static_cast<uint64_t>(kind)) {}
 
-    ErrorKind kind_;
-    std::string text_;
-    int64_t number_;
-    std::string_view zone_;  // zone names are static table text
+    std::string_view text_;
+    union {
+        int64_t number_;
+        const char* pattern_data_;  // InvalidDateInput only; null without a pattern
+    };
+    // The kind shares a word with the pattern's length: no text in memory
+    // comes near 2^56 bytes.
+    uint64_t pattern_size_ : 56;
+    uint64_t kind_ : 8;
 };
+static_assert(std::is_trivially_copyable_v<TimeError> && sizeof(TimeError) <= 32);
 
 template <class T>
 using Result = std::expected<T, TimeError>;
 
-inline std::unexpected<TimeError> fail(TimeError e) { return std::unexpected(std::move(e)); }
+inline std::unexpected<TimeError> fail(TimeError e) { return std::unexpected(e); }
 inline std::unexpected<TimeError> overflow() { return std::unexpected(TimeError::overflow()); }
 
 // Applies f to a success and passes an error through (std::expected's

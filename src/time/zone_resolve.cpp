@@ -2,7 +2,6 @@
 // reading takes the earlier instant, a skipped one moves forward a minute at
 // a time, for at most three hours, until the clock shows it.
 #include "time/civil.h"
-#include "time/local_time.h"
 #include "time/zone.h"
 
 namespace qt {
@@ -15,17 +14,6 @@ constexpr int64_t kFirstLocalSecond = kMinDay * 86400, kLastLocalSecond = (kMaxD
 
 constexpr bool local_second_in_range(int64_t local) {
     return local >= kFirstLocalSecond && local <= kLastLocalSecond;
-}
-
-std::string local_text(int64_t local_ms) {
-    const LocalDateTime l = split_local_ms(local_ms);
-    std::string out;
-    append_date_time(out, l, ' ');
-    if (l.millisecond() != 0) {
-        out += '.';
-        append_padded(out, l.millisecond(), 3);
-    }
-    return out;
 }
 
 }  // namespace
@@ -51,7 +39,7 @@ Result<ResolvedLocal> resolve_local(ZoneId zone, int64_t local_ms) {
     } while (steps <= kMaxMinuteSteps);
     // Steps beyond the calendar's end fail as overflow before they fail to exist.
     if (!local_second_in_range(local + kMaxMinuteSteps * 60)) return overflow();
-    return fail(TimeError::nonexistent_local_time(local_text(local_ms), zone_name(zone)));
+    return fail(TimeError::nonexistent_local_time(local_ms, zone_name(zone)));
 }
 
 Result<int64_t> local_to_utc_ms(ZoneId zone, int64_t local_ms) {
