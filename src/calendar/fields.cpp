@@ -2,22 +2,11 @@
 
 #include <array>
 
-#include "calendar/name_table.h"
 
 namespace qt {
 namespace {
 
-constexpr std::string_view kWeekdayNames[] = {"d", "day", "days", "weekday", "week_day", "dayofweek", "day_of_week"};
-constexpr std::string_view kDateNames[] = {"date", "dates", "dayofmonth", "day_of_month"};
-
-constexpr NameGroup<TimeField> kFieldNames[] = {
-    {kMillisecondNames, TimeField::Millisecond}, {kSecondNames, TimeField::Second},
-    {kMinuteNames, TimeField::Minute},           {kHourNames, TimeField::Hour},
-    {kWeekdayNames, TimeField::Day},             {kDateNames, TimeField::Date},
-    {kMonthNames, TimeField::Month},             {kQuarterNames, TimeField::Quarter},
-    {kYearNames, TimeField::Year},
-};
-constexpr NameIndex<TimeField> kFieldTable(kFieldNames);
+constexpr NameIndex<TimeField> kFieldTable(kFieldSpellings);
 
 
 // The local reading of a value with one query applied to it.

@@ -7,13 +7,30 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calendar/name_table.h"
 #include "time/local_time.h"
 
 namespace qt {
 
 enum class TimeField : uint8_t { Millisecond, Second, Minute, Hour, Day, Date, Month, Quarter, Year };
 
-// Field names after trimming and ASCII lower-casing; InvalidField otherwise.
+// How each field may be written, in TimeField order. Their names, in this
+// order, are what an InvalidField message offers.
+inline constexpr std::array<Spelling, 9> kFieldSpellings = {
+    kMillisecondSpelling,
+    kSecondSpelling,
+    kMinuteSpelling,
+    kHourSpelling,
+    Spelling{"day", {"d", "weekday", "week_day", "dayofweek", "day_of_week"}},
+    Spelling{"date", {"dayofmonth", "day_of_month"}},
+    kMonthSpelling,
+    kQuarterSpelling,
+    kYearSpelling,
+};
+static_assert(kFieldSpellings.size() == static_cast<size_t>(TimeField::Year) + 1);
+
+// A field's spelling (see kFieldSpellings) after trimming and ASCII
+// lower-casing; InvalidField otherwise.
 Result<TimeField> parse_field(std::string_view text);
 
 // One field of the value's local reading.

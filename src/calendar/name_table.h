@@ -1,34 +1,33 @@
-// Matching caller text against the fixed names of units and fields. Both
-// parsers trim Unicode white space, lower-case ASCII letters only and then
-// compare byte for byte; the two lists share most of their names.
+// How units and fields may be written, and matching caller text against
+// those spellings. Both parsers trim Unicode white space, lower-case ASCII
+// letters only and then compare byte for byte; the two lists share most of
+// their spellings.
 #pragma once
 
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 
 #include "time/text_util.h"
 
 namespace qt {
 
-using Names = std::span<const std::string_view>;
-
-inline constexpr std::string_view kMillisecondNames[] = {"ms", "millisecond", "milliseconds"};
-inline constexpr std::string_view kSecondNames[] = {"s", "sec", "second", "seconds"};
-inline constexpr std::string_view kMinuteNames[] = {"m", "min", "minute", "minutes"};
-inline constexpr std::string_view kHourNames[] = {"h", "hour", "hours"};
-inline constexpr std::string_view kMonthNames[] = {"mo", "month", "months"};
-inline constexpr std::string_view kQuarterNames[] = {"q", "quarter", "quarters"};
-inline constexpr std::string_view kYearNames[] = {"y", "year", "years"};
-
-template <class Member>
-struct NameGroup {
-    Names texts;
-    Member member;
+// One unit or field as a caller may write it: by its name, which lists and
+// error messages show, by the name with an "s", or by another spelling.
+struct Spelling {
+    std::string_view name;
+    std::array<std::string_view, 5> others{};  // the empty places are unused
 };
+
+inline constexpr Spelling kMillisecondSpelling{"millisecond", {"ms"}};
+inline constexpr Spelling kSecondSpelling{"second", {"s", "sec"}};
+inline constexpr Spelling kMinuteSpelling{"minute", {"m", "min"}};
+inline constexpr Spelling kHourSpelling{"hour", {"h"}};
+inline constexpr Spelling kMonthSpelling{"month", {"mo"}};
+inline constexpr Spelling kQuarterSpelling{"quarter", {"q"}};
+inline constexpr Spelling kYearSpelling{"year", {"y"}};
 
 // Longest accepted name is "milliseconds" (12 bytes); anything longer, or
 // empty after trimming, cannot match.
@@ -45,13 +44,14 @@ struct PackedName {
     constexpr PackedName() = default;
     // From text of at most kMaxNameLength bytes, ASCII letters lower-cased:
     // the same code packs the table's names at compile time and the
-    // caller's text at run time.
-    constexpr explicit PackedName(std::string_view text) {
+    // caller's text at run time. `suffix` (lower case) makes a plural.
+    constexpr explicit PackedName(std::string_view text, std::string_view suffix = {}) {
         std::array<char, 16> bytes{};
         for (size_t i = 0; i < text.size(); ++i) bytes[i] = ascii_lower(text[i]);
+        for (size_t i = 0; i < suffix.size(); ++i) bytes[text.size() + i] = suffix[i];
         const auto words = std::bit_cast<std::array<uint64_t, 2>>(bytes);
         head = words[0];
-        tail = words[1] | uint64_t{text.size()} << 56;
+        tail = words[1] | uint64_t{text.size() + suffix.size()} << 56;
     }
     constexpr bool empty() const { return tail == 0; }
     friend constexpr bool operator==(const PackedName&, const PackedName&) = default;
@@ -72,16 +72,24 @@ struct NameIndex {
         return static_cast<size_t>(((name.head ^ (name.tail * 31)) * 0x9E3779B97F4A7C15ULL) >> (64 - kSlotBits));
     }
 
+    // Every spelling of every member; spellings[i] are those of Member(i).
     template <size_t N>
-    constexpr explicit NameIndex(const NameGroup<Member> (&groups)[N]) {
-        for (const auto& group : groups) {
-            for (const std::string_view text : group.texts) {
-                const PackedName name(text);
-                size_t i = slot_of(name);
-                while (!slots[i].name.empty()) i = (i + 1) % kSlots;
-                slots[i] = {name, group.member};
-            }
+    constexpr explicit NameIndex(const std::array<Spelling, N>& spellings) {
+        for (size_t i = 0; i < N; ++i) {
+            const Spelling& spelling = spellings[i];
+            const auto member = static_cast<Member>(i);
+            insert(PackedName(spelling.name), member);
+            insert(PackedName(spelling.name, "s"), member);
+            // Indexed: g++ 12 refuses a range-for over a constant's member array here.
+            for (size_t j = 0; j < spelling.others.size(); ++j)
+                if (!spelling.others[j].empty()) insert(PackedName(spelling.others[j]), member);
         }
+    }
+
+    constexpr void insert(const PackedName& name, Member member) {
+        size_t i = slot_of(name);
+        while (!slots[i].name.empty()) i = (i + 1) % kSlots;
+        slots[i] = {name, member};
     }
 
     std::optional<Member> find(const PackedName& key) const {

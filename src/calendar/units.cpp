@@ -5,22 +5,11 @@
 #include <limits>
 
 #include "calendar/fields.h"
-#include "calendar/name_table.h"
 
 namespace qt {
 namespace {
 
-constexpr std::string_view kDayNames[] = {"d", "day", "days"};
-constexpr std::string_view kWeekNames[] = {"w", "week", "weeks"};
-
-constexpr NameGroup<TimeUnit> kUnitNames[] = {
-    {kMillisecondNames, TimeUnit::Millisecond}, {kSecondNames, TimeUnit::Second},
-    {kMinuteNames, TimeUnit::Minute},           {kHourNames, TimeUnit::Hour},
-    {kDayNames, TimeUnit::Day},                 {kWeekNames, TimeUnit::Week},
-    {kMonthNames, TimeUnit::Month},             {kQuarterNames, TimeUnit::Quarter},
-    {kYearNames, TimeUnit::Year},
-};
-constexpr NameIndex<TimeUnit> kUnitTable(kUnitNames);
+constexpr NameIndex<TimeUnit> kUnitTable(kUnitSpellings);
 
 
 // Indexed by TimeUnit.

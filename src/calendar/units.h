@@ -6,17 +6,35 @@
 // for month-based units and resolve the result through the zone's rules.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "calendar/name_table.h"
 #include "time/local_time.h"
 
 namespace qt {
 
 enum class TimeUnit : uint8_t { Millisecond, Second, Minute, Hour, Day, Week, Month, Quarter, Year };
 
-// "ms", "s", "m", "h", "d", "w", "mo", "q", "y" and the singular and plural
-// names, after trimming and ASCII lower-casing; InvalidUnit otherwise.
+// How each unit may be written, in TimeUnit order. Their names, in this
+// order, are what supported_units returns and an InvalidUnit message offers.
+inline constexpr std::array<Spelling, 9> kUnitSpellings = {
+    kMillisecondSpelling,
+    kSecondSpelling,
+    kMinuteSpelling,
+    kHourSpelling,
+    Spelling{"day", {"d"}},
+    Spelling{"week", {"w"}},
+    kMonthSpelling,
+    kQuarterSpelling,
+    kYearSpelling,
+};
+static_assert(kUnitSpellings.size() == static_cast<size_t>(TimeUnit::Year) + 1);
+
+// A unit's name, its plural or its short form ("ms", "s", "sec", "m", "min",
+// "h", "d", "w", "mo", "q", "y"), after trimming and ASCII lower-casing;
+// InvalidUnit otherwise.
 Result<TimeUnit> parse_unit(std::string_view text);
 
 // Fixed lengths: exact for millisecond .. week, mean Gregorian for month

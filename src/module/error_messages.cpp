@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/fields.h"
+#include "calendar/units.h"
+#include "module/fixed_string.h"
 #include "parse/constructors.h"
 #include "time/local_time.h"
 
@@ -19,6 +22,35 @@ std::string joined(const Parts&... parts) {
     (out.append(parts), ...);
     return out;
 }
+
+// ". Use one of: " and the names of a list of spellings, as the unit and
+// field messages end, joined at compile time.
+constexpr std::string_view kUseOneOf = ". Use one of: ";
+
+template <const auto& Spellings>
+constexpr size_t offer_length() {
+    size_t n = kUseOneOf.size();
+    for (size_t i = 0; i < Spellings.size(); ++i) n += (i > 0 ? 2 : 0) + Spellings[i].name.size();
+    return n;
+}
+
+template <const auto& Spellings>
+constexpr StaticText<offer_length<Spellings>()> offer() {
+    StaticText<offer_length<Spellings>()> out;
+    size_t at = 0;
+    auto put = [&](std::string_view part) {
+        for (char c : part) out.chars[at++] = c;
+    };
+    put(kUseOneOf);
+    for (size_t i = 0; i < Spellings.size(); ++i) {
+        if (i > 0) put(", ");
+        put(Spellings[i].name);
+    }
+    return out;
+}
+
+template <const auto& Spellings>
+constexpr auto kOffer = offer<Spellings>();
 
 // "YYYY-MM-DD HH:MM:SS" of a local reading, with ".mmm" when it has milliseconds.
 std::string local_reading_text(int64_t local_ms) {
@@ -41,12 +73,8 @@ std::string error_message(const TimeError& error) {
         if (const auto pattern = error.pattern()) return joined("Invalid date input: ", text, " (format: ", *pattern, ")");
         return joined("Invalid date input: ", text);
     case ErrorKind::InvalidTimestamp: return joined("Invalid timestamp (ms): ", std::to_string(error.number()));
-    case ErrorKind::InvalidUnit:
-        return joined("Invalid unit: ", text,
-                      ". Use one of: millisecond, second, minute, hour, day, week, month, quarter, year");
-    case ErrorKind::InvalidField:
-        return joined("Invalid field: ", text,
-                      ". Use one of: millisecond, second, minute, hour, day, date, month, quarter, year");
+    case ErrorKind::InvalidUnit: return joined("Invalid unit: ", text, kOffer<kUnitSpellings>.view());
+    case ErrorKind::InvalidField: return joined("Invalid field: ", text, kOffer<kFieldSpellings>.view());
     case ErrorKind::InvalidInclusivity: return joined("Invalid inclusivity: ", text, ". Use one of: (), (], [), []");
     case ErrorKind::InvalidComponents:
         return joined("Invalid components: expected 1..=", std::to_string(Components::kMaxItems), " items, got ",

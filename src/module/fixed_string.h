@@ -21,6 +21,7 @@ template <size_t Length>
 struct StaticText {
     std::array<char, Length + 1> chars{};
     constexpr const char* c_str() const { return chars.data(); }
+    constexpr std::string_view view() const { return {chars.data(), Length}; }
 };
 
 template <size_t Length, class... Parts>

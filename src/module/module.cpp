@@ -1,5 +1,9 @@
 // Module initialisation: publishes the two types and the two functions, and
 // teaches pickle and copy about the types.
+#include <ranges>
+
+#include "calendar/units.h"
+#include "format/locale.h"
 #include "module/binder.h"
 #include "module/reductions.h"
 
@@ -9,12 +13,11 @@ namespace {
 PyObject* cached_module = nullptr;
 
 PyObject* supported_units(PyObject*, PyObject*) {
-    return Py_BuildValue("[sssssssss]", "millisecond", "second", "minute", "hour", "day", "week", "month",
-                         "quarter", "year");
+    return to_python(std::views::transform(kUnitSpellings, &Spelling::name));
 }
 
 PyObject* supported_locales(PyObject*, PyObject*) {
-    return Py_BuildValue("[sssss]", "en", "fr", "es", "de", "pt");
+    return to_python(std::views::transform(kLocalePacks, &LocalePack::code));
 }
 
 PyMethodDef function_defs[] = {
