@@ -56,19 +56,19 @@ Result<bool> is_local_date_offset(const TimeValue& v, int64_t day_offset) {
 
 }  // namespace
 
-Result<bool> is_before_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+Result<bool> time_ops::is_before_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
     return compare_floors(v, other, unit, std::less<>{});
 }
-Result<bool> is_after_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+Result<bool> time_ops::is_after_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
     return compare_floors(v, other, unit, std::greater<>{});
 }
-Result<bool> is_same_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+Result<bool> time_ops::is_same_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
     return compare_floors(v, other, unit, std::equal_to<>{});
 }
-Result<bool> is_same_or_before_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+Result<bool> time_ops::is_same_or_before_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
     return compare_floors(v, other, unit, std::less_equal<>{});
 }
-Result<bool> is_same_or_after_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
+Result<bool> time_ops::is_same_or_after_unit(const TimeValue& v, const TimeValue& other, std::string_view unit) {
     return compare_floors(v, other, unit, std::greater_equal<>{});
 }
 
@@ -83,7 +83,7 @@ Result<Inclusivity> parse_inclusivity(std::optional<std::string_view> text) {
     return Inclusivity{t[0] == '[', t[1] == ']'};
 }
 
-Result<bool> is_between(const TimeValue& v, const TimeValue& start, const TimeValue& end,
+Result<bool> time_ops::is_between(const TimeValue& v, const TimeValue& start, const TimeValue& end,
                         std::optional<std::string_view> unit, std::optional<std::string_view> inclusivity) {
     const auto points = between_points(v, start, end, unit);
     if (!points) return fail(points.error());
@@ -95,15 +95,15 @@ Result<bool> is_between(const TimeValue& v, const TimeValue& start, const TimeVa
     return after_start && before_end;
 }
 
-TimeValue min_time(const TimeValue& first, const TimeValue& second) {
+TimeValue time_ops::min_time(const TimeValue& first, const TimeValue& second) {
     return first.utc_ms > second.utc_ms ? second : first;
 }
 
-TimeValue max_time(const TimeValue& first, const TimeValue& second) {
+TimeValue time_ops::max_time(const TimeValue& first, const TimeValue& second) {
     return first.utc_ms < second.utc_ms ? second : first;
 }
 
-TimeValue clamp(const TimeValue& v, const TimeValue& start, const TimeValue& end) {
+TimeValue time_ops::clamp(const TimeValue& v, const TimeValue& start, const TimeValue& end) {
     const TimeValue lower = min_time(start, end);
     const TimeValue upper = max_time(start, end);
     if (v.utc_ms < lower.utc_ms) return lower;
@@ -111,8 +111,8 @@ TimeValue clamp(const TimeValue& v, const TimeValue& start, const TimeValue& end
     return v;
 }
 
-Result<bool> is_today(const TimeValue& v) { return is_local_date_offset(v, 0); }
-Result<bool> is_yesterday(const TimeValue& v) { return is_local_date_offset(v, -1); }
-Result<bool> is_tomorrow(const TimeValue& v) { return is_local_date_offset(v, 1); }
+Result<bool> time_ops::is_today(const TimeValue& v) { return is_local_date_offset(v, 0); }
+Result<bool> time_ops::is_yesterday(const TimeValue& v) { return is_local_date_offset(v, -1); }
+Result<bool> time_ops::is_tomorrow(const TimeValue& v) { return is_local_date_offset(v, 1); }
 
 }  // namespace qt

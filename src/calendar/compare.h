@@ -11,6 +11,20 @@
 
 namespace qt {
 
+// The bracket forms of is_between: "(" and ")" exclude a bound, "[" and "]"
+// include it.
+struct Inclusivity {
+    bool start_inclusive;
+    bool end_inclusive;
+};
+
+// None means "()". Anything but the four two-character forms, untrimmed, is
+// InvalidInclusivity.
+Result<Inclusivity> parse_inclusivity(std::optional<std::string_view> text);
+
+// QuendrelTime's comparisons and range queries.
+namespace time_ops {
+
 inline bool is_before(const TimeValue& v, const TimeValue& other) { return v.utc_ms < other.utc_ms; }
 inline bool is_after(const TimeValue& v, const TimeValue& other) { return v.utc_ms > other.utc_ms; }
 inline bool is_same(const TimeValue& v, const TimeValue& other) { return v.utc_ms == other.utc_ms; }
@@ -22,17 +36,6 @@ Result<bool> is_after_unit(const TimeValue& v, const TimeValue& other, std::stri
 Result<bool> is_same_unit(const TimeValue& v, const TimeValue& other, std::string_view unit);
 Result<bool> is_same_or_before_unit(const TimeValue& v, const TimeValue& other, std::string_view unit);
 Result<bool> is_same_or_after_unit(const TimeValue& v, const TimeValue& other, std::string_view unit);
-
-// The bracket forms of is_between: "(" and ")" exclude a bound, "[" and "]"
-// include it.
-struct Inclusivity {
-    bool start_inclusive;
-    bool end_inclusive;
-};
-
-// None means "()". Anything but the four two-character forms, untrimmed, is
-// InvalidInclusivity.
-Result<Inclusivity> parse_inclusivity(std::optional<std::string_view> text);
 
 // start < value < end under the bracket form, on the unit floors when a unit
 // is given. Unit and floor errors come before inclusivity errors. The bounds
@@ -54,4 +57,5 @@ Result<bool> is_today(const TimeValue& v);
 Result<bool> is_yesterday(const TimeValue& v);
 Result<bool> is_tomorrow(const TimeValue& v);
 
+}  // namespace time_ops
 }  // namespace qt

@@ -14,7 +14,7 @@ double diff_in(const TimeValue& value, const TimeValue& other, TimeUnit unit, bo
     return as_float ? q : std::trunc(q);
 }
 
-Result<double> diff(const TimeValue& value, const TimeValue& other, std::string_view unit,
+Result<double> time_ops::diff(const TimeValue& value, const TimeValue& other, std::string_view unit,
                     std::optional<bool> as_float) {
     return map(parse_unit(unit), [&](TimeUnit u) { return diff_in(value, other, u, as_float.value_or(false)); });
 }

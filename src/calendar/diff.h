@@ -16,7 +16,9 @@ namespace qt {
 // quotient, so 500 ms before is -0.0 seconds. Always a float.
 double diff_in(const TimeValue& value, const TimeValue& other, TimeUnit unit, bool as_float);
 
+namespace time_ops {
 Result<double> diff(const TimeValue& value, const TimeValue& other, std::string_view unit,
                     std::optional<bool> as_float);
+}  // namespace time_ops
 
 }  // namespace qt

@@ -59,39 +59,39 @@ Result<int64_t> month_length(int64_t year, int64_t month) {
     return days_in_month(year, static_cast<int>(month));
 }
 
-Result<int64_t> get(const TimeValue& value, std::string_view field) {
+Result<int64_t> time_ops::get(const TimeValue& value, std::string_view field) {
     const auto parsed = parse_field(field);
     if (!parsed) return fail(parsed.error());
     return read_field(value, *parsed);
 }
 
-Result<int64_t> year(const TimeValue& value) { return read_field(value, TimeField::Year); }
-Result<int64_t> month(const TimeValue& value) { return read_field(value, TimeField::Month); }
-Result<int64_t> date(const TimeValue& value) { return read_field(value, TimeField::Date); }
-Result<int64_t> day(const TimeValue& value) { return read_field(value, TimeField::Day); }
-Result<int64_t> hour(const TimeValue& value) { return read_field(value, TimeField::Hour); }
-Result<int64_t> minute(const TimeValue& value) { return read_field(value, TimeField::Minute); }
-Result<int64_t> second(const TimeValue& value) { return read_field(value, TimeField::Second); }
-Result<int64_t> millisecond(const TimeValue& value) { return read_field(value, TimeField::Millisecond); }
-Result<int64_t> quarter(const TimeValue& value) { return read_field(value, TimeField::Quarter); }
+Result<int64_t> time_ops::year(const TimeValue& value) { return read_field(value, TimeField::Year); }
+Result<int64_t> time_ops::month(const TimeValue& value) { return read_field(value, TimeField::Month); }
+Result<int64_t> time_ops::date(const TimeValue& value) { return read_field(value, TimeField::Date); }
+Result<int64_t> time_ops::day(const TimeValue& value) { return read_field(value, TimeField::Day); }
+Result<int64_t> time_ops::hour(const TimeValue& value) { return read_field(value, TimeField::Hour); }
+Result<int64_t> time_ops::minute(const TimeValue& value) { return read_field(value, TimeField::Minute); }
+Result<int64_t> time_ops::second(const TimeValue& value) { return read_field(value, TimeField::Second); }
+Result<int64_t> time_ops::millisecond(const TimeValue& value) { return read_field(value, TimeField::Millisecond); }
+Result<int64_t> time_ops::quarter(const TimeValue& value) { return read_field(value, TimeField::Quarter); }
 
-Result<int64_t> day_of_year(const TimeValue& value) {
-    return read_local(value, [](const LocalDateTime& local) { return int64_t{day_of_year(local.day)}; });
+Result<int64_t> time_ops::day_of_year(const TimeValue& value) {
+    return read_local(value, [](const LocalDateTime& local) { return int64_t{qt::day_of_year(local.day)}; });
 }
 
-Result<int64_t> iso_weekday(const TimeValue& value) {
+Result<int64_t> time_ops::iso_weekday(const TimeValue& value) {
     return read_local(value, [](const LocalDateTime& local) { return int64_t{iso_weekday_from_days(local.day)}; });
 }
 
-Result<int64_t> iso_week(const TimeValue& value) {
+Result<int64_t> time_ops::iso_week(const TimeValue& value) {
     return read_local(value, [](const LocalDateTime& local) { return int64_t{iso_week_date(local.day).week}; });
 }
 
-Result<int64_t> iso_week_year(const TimeValue& value) {
+Result<int64_t> time_ops::iso_week_year(const TimeValue& value) {
     return read_local(value, [](const LocalDateTime& local) { return iso_week_date(local.day).year; });
 }
 
-Result<int64_t> week_of_year(const TimeValue& value) {
+Result<int64_t> time_ops::week_of_year(const TimeValue& value) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());
     // Weeks are counted from 1 January, which must lie inside the calendar.
@@ -99,35 +99,35 @@ Result<int64_t> week_of_year(const TimeValue& value) {
     return sunday_week_of_days(local->day);
 }
 
-Result<int64_t> weeks_in_year(const TimeValue& value) {
+Result<int64_t> time_ops::weeks_in_year(const TimeValue& value) {
     return map(december_day(value, 31), [](int64_t day) { return int64_t{sunday_week_of_days(day)}; });
 }
 
-Result<int64_t> iso_weeks_in_year(const TimeValue& value) {
+Result<int64_t> time_ops::iso_weeks_in_year(const TimeValue& value) {
     return map(december_day(value, 28), [](int64_t day) { return int64_t{iso_week_date(day).week}; });
 }
 
 // A year outside the calendar's range has no 29 February to form.
 static bool is_leap_in_range(int64_t year) { return year_in_range(year) && is_leap(year); }
 
-Result<int64_t> days_in_year(const TimeValue& value) {
+Result<int64_t> time_ops::days_in_year(const TimeValue& value) {
     return read_local(value, [](const LocalDateTime& local) -> int64_t {
         return is_leap_in_range(local.date().year) ? 366 : 365;
     });
 }
 
-Result<bool> is_leap_year(const TimeValue& value) {
+Result<bool> time_ops::is_leap_year(const TimeValue& value) {
     return read_local(value, [](const LocalDateTime& local) { return is_leap_in_range(local.date().year); });
 }
 
-Result<int64_t> days_in_month(const TimeValue& value) {
+Result<int64_t> time_ops::days_in_month(const TimeValue& value) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());
     const CivilDate date = local->date();
     return month_length(date.year, date.month);
 }
 
-Result<std::array<int64_t, 7>> to_array(const TimeValue& value) {
+Result<std::array<int64_t, 7>> time_ops::to_array(const TimeValue& value) {
     return read_local(value, [](const LocalDateTime& local) {
         const CivilDate date = local.date();
         return std::array<int64_t, 7>{date.year,     date.month - 1,  date.day,           local.hour(),

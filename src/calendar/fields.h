@@ -41,8 +41,9 @@ int64_t read_local_field(const LocalDateTime& local, TimeField field);
 // not 1..12 or the year lies outside the calendar range.
 Result<int64_t> month_length(int64_t year, int64_t month);
 
+// QuendrelTime's getters.
+namespace time_ops {
 
-// Python-facing getters.
 Result<int64_t> get(const TimeValue& value, std::string_view field);
 Result<int64_t> year(const TimeValue& value);
 Result<int64_t> month(const TimeValue& value);
@@ -65,9 +66,6 @@ Result<int64_t> days_in_month(const TimeValue& value);
 Result<bool> is_leap_year(const TimeValue& value);
 Result<std::array<int64_t, 7>> to_array(const TimeValue& value);
 
-// Unambiguous names for the method table: these queries share their names
-// with the day-number calendar functions of civil.h.
-inline Result<int64_t> day_of_year_of(const TimeValue& value) { return day_of_year(value); }
-inline Result<int64_t> days_in_month_of(const TimeValue& value) { return days_in_month(value); }
+}  // namespace time_ops
 
 }  // namespace qt

@@ -82,35 +82,35 @@ Result<TimeValue> set_field(const TimeValue& value, TimeField field, int64_t n) 
     return value_from_local(value.zone, *moved);
 }
 
-Result<TimeValue> set(const TimeValue& value, std::string_view field, int64_t n) {
+Result<TimeValue> time_ops::set(const TimeValue& value, std::string_view field, int64_t n) {
     const auto parsed = parse_field(field);
     if (!parsed) return fail(parsed.error());
     return set_field(value, *parsed, n);
 }
 
-Result<TimeValue> set_millisecond(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Millisecond, n); }
-Result<TimeValue> set_second(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Second, n); }
-Result<TimeValue> set_minute(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Minute, n); }
-Result<TimeValue> set_hour(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Hour, n); }
-Result<TimeValue> set_day(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Day, n); }
-Result<TimeValue> set_date(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Date, n); }
-Result<TimeValue> set_month(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Month, n); }
-Result<TimeValue> set_quarter(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Quarter, n); }
-Result<TimeValue> set_year(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Year, n); }
+Result<TimeValue> time_ops::set_millisecond(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Millisecond, n); }
+Result<TimeValue> time_ops::set_second(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Second, n); }
+Result<TimeValue> time_ops::set_minute(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Minute, n); }
+Result<TimeValue> time_ops::set_hour(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Hour, n); }
+Result<TimeValue> time_ops::set_day(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Day, n); }
+Result<TimeValue> time_ops::set_date(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Date, n); }
+Result<TimeValue> time_ops::set_month(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Month, n); }
+Result<TimeValue> time_ops::set_quarter(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Quarter, n); }
+Result<TimeValue> time_ops::set_year(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Year, n); }
 
-Result<TimeValue> set_iso_weekday(const TimeValue& v, int64_t n) {
+Result<TimeValue> time_ops::set_iso_weekday(const TimeValue& v, int64_t n) {
     return step_to(v, n, iso_weekday_from_days, kDaySeconds);
 }
 
-Result<TimeValue> set_day_of_year(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return day_of_year(day); }, kDaySeconds);
+Result<TimeValue> time_ops::set_day_of_year(const TimeValue& v, int64_t n) {
+    return step_to(v, n, [](int64_t day) { return qt::day_of_year(day); }, kDaySeconds);
 }
 
-Result<TimeValue> set_iso_week(const TimeValue& v, int64_t n) {
+Result<TimeValue> time_ops::set_iso_week(const TimeValue& v, int64_t n) {
     return step_to(v, n, [](int64_t day) { return iso_week_date(day).week; }, kWeekSeconds);
 }
 
-Result<TimeValue> set_week(const TimeValue& v, int64_t n) {
+Result<TimeValue> time_ops::set_week(const TimeValue& v, int64_t n) {
     return step_to(v, n, sunday_week_of_days, kWeekSeconds);
 }
 

@@ -21,6 +21,9 @@ namespace qt {
 
 Result<TimeValue> set_field(const TimeValue& value, TimeField field, int64_t n);
 
+// QuendrelTime's setters.
+namespace time_ops {
+
 // `set`: the field text is parsed only after both arguments are converted.
 Result<TimeValue> set(const TimeValue& value, std::string_view field, int64_t n);
 
@@ -40,5 +43,7 @@ Result<TimeValue> set_iso_weekday(const TimeValue& value, int64_t n);  // Monday
 Result<TimeValue> set_day_of_year(const TimeValue& value, int64_t n);
 Result<TimeValue> set_iso_week(const TimeValue& value, int64_t n);
 Result<TimeValue> set_week(const TimeValue& value, int64_t n);  // Sunday-start weeks
+
+}  // namespace time_ops
 
 }  // namespace qt

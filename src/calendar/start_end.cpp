@@ -151,13 +151,13 @@ Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
     return calendar_end(value.zone, *first_day, unit);
 }
 
-Result<TimeValue> start_of(const TimeValue& value, std::string_view unit) {
+Result<TimeValue> time_ops::start_of(const TimeValue& value, std::string_view unit) {
     const auto parsed = parse_unit(unit);
     if (!parsed) return fail(parsed.error());
     return start_of_unit(value, *parsed);
 }
 
-Result<TimeValue> end_of(const TimeValue& value, std::string_view unit) {
+Result<TimeValue> time_ops::end_of(const TimeValue& value, std::string_view unit) {
     const auto parsed = parse_unit(unit);
     if (!parsed) return fail(parsed.error());
     return end_of_unit(value, *parsed);

@@ -15,7 +15,9 @@ namespace qt {
 Result<TimeValue> start_of_unit(const TimeValue& value, TimeUnit unit);
 Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit);
 
+namespace time_ops {
 Result<TimeValue> start_of(const TimeValue& value, std::string_view unit);
 Result<TimeValue> end_of(const TimeValue& value, std::string_view unit);
+}  // namespace time_ops
 
 }  // namespace qt

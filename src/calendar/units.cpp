@@ -101,13 +101,13 @@ Result<TimeValue> add_units(const TimeValue& value, int64_t amount, TimeUnit uni
     return value_from_local(value.zone, *moved);
 }
 
-Result<TimeValue> add(const TimeValue& value, int64_t amount, std::string_view unit) {
+Result<TimeValue> time_ops::add(const TimeValue& value, int64_t amount, std::string_view unit) {
     const auto parsed = parse_unit(unit);
     if (!parsed) return fail(parsed.error());
     return add_units(value, amount, *parsed);
 }
 
-Result<TimeValue> subtract(const TimeValue& value, int64_t amount, std::string_view unit) {
+Result<TimeValue> time_ops::subtract(const TimeValue& value, int64_t amount, std::string_view unit) {
     const auto parsed = parse_unit(unit);
     if (!parsed) return fail(parsed.error());
     if (amount == std::numeric_limits<int64_t>::min()) return overflow();

@@ -58,8 +58,10 @@ Result<TimeValue> add_units(const TimeValue& value, int64_t amount, TimeUnit uni
 // reading itself. ArithmeticOverflow when the result leaves the calendar.
 Result<int64_t> add_local_units(const LocalDateTime& local, int64_t amount, TimeUnit unit);
 
-// The Python-facing shells: parse the unit text, then add_units.
+// QuendrelTime's add and subtract: the unit text parsed, then add_units.
+namespace time_ops {
 Result<TimeValue> add(const TimeValue& value, int64_t amount, std::string_view unit);
 Result<TimeValue> subtract(const TimeValue& value, int64_t amount, std::string_view unit);
+}  // namespace time_ops
 
 }  // namespace qt

@@ -39,43 +39,43 @@ Result<DurationValue> duration_in(int64_t value, TimeUnit unit) {
     return DurationValue{ms};
 }
 
-Result<DurationValue> make_duration(int64_t value, std::optional<std::string_view> unit) {
+Result<DurationValue> duration_ops::construct(int64_t value, std::optional<std::string_view> unit) {
     if (!unit) return DurationValue{value};
     const auto parsed = parse_unit(*unit);
     if (!parsed) return fail(parsed.error());
     return duration_in(value, *parsed);
 }
 
-Result<DurationValue> add_durations(const DurationValue& d, const DurationValue& other) {
+Result<DurationValue> duration_ops::add(const DurationValue& d, const DurationValue& other) {
     int64_t sum;
     if (__builtin_add_overflow(d.ms, other.ms, &sum)) return overflow();
     return DurationValue{sum};
 }
 
-Result<DurationValue> subtract_durations(const DurationValue& d, const DurationValue& other) {
+Result<DurationValue> duration_ops::subtract(const DurationValue& d, const DurationValue& other) {
     int64_t difference;
     if (__builtin_sub_overflow(d.ms, other.ms, &difference)) return overflow();
     return DurationValue{difference};
 }
 
-Result<DurationValue> negate_duration(const DurationValue& d) {
+Result<DurationValue> duration_ops::negate(const DurationValue& d) {
     return map(negated(d.ms), [](int64_t ms) { return DurationValue{ms}; });
 }
 
-Result<DurationValue> abs_duration(const DurationValue& d) {
+Result<DurationValue> duration_ops::abs(const DurationValue& d) {
     if (d.ms >= 0) return d;
-    return negate_duration(d);
+    return negate(d);
 }
 
-std::string humanize(const DurationValue& d, std::optional<bool> with_suffix) {
+std::string duration_ops::humanize(const DurationValue& d, std::optional<bool> with_suffix) {
     return relative_text(d.ms, !with_suffix.value_or(false));
 }
 
-Result<TimeValue> add_duration(const TimeValue& value, const DurationValue& d) {
+Result<TimeValue> time_ops::add_duration(const TimeValue& value, const DurationValue& d) {
     return add_units(value, d.ms, TimeUnit::Millisecond);
 }
 
-Result<TimeValue> subtract_duration(const TimeValue& value, const DurationValue& d) {
+Result<TimeValue> time_ops::subtract_duration(const TimeValue& value, const DurationValue& d) {
     const auto count = negated(d.ms);
     if (!count) return fail(count.error());
     return add_units(value, *count, TimeUnit::Millisecond);

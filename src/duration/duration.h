@@ -20,16 +20,21 @@ struct DurationValue {
     int64_t ms;
 };
 
-// `value` of `unit`; None means milliseconds. InvalidUnit for an unknown unit
-// text, ArithmeticOverflow when the count leaves signed 64 bits.
-Result<DurationValue> make_duration(int64_t value, std::optional<std::string_view> unit);
+// `value` of `unit`; ArithmeticOverflow when the count leaves signed 64 bits.
 Result<DurationValue> duration_in(int64_t value, TimeUnit unit);
+
+// QuendrelDuration's methods.
+namespace duration_ops {
+
+// The constructor: `value` of `unit`, where None means milliseconds.
+// InvalidUnit for an unknown unit text.
+Result<DurationValue> construct(int64_t value, std::optional<std::string_view> unit);
 
 inline DurationValue from_milliseconds(int64_t value) { return {value}; }
 
 // The static factories from_seconds .. from_years.
 template <TimeUnit Unit>
-Result<DurationValue> duration_from(int64_t value) {
+Result<DurationValue> from_unit(int64_t value) {
     return duration_in(value, Unit);
 }
 
@@ -37,21 +42,31 @@ inline int64_t as_milliseconds(const DurationValue& d) { return d.ms; }
 
 // The conversions as_seconds .. as_years: no rounding.
 template <TimeUnit Unit>
-double duration_as(const DurationValue& d) {
+double as_unit(const DurationValue& d) {
     return static_cast<double>(d.ms) / static_cast<double>(unit_length_ms(Unit));
 }
 
-// Distinct names: QuendrelTime's add and subtract live in the same namespace.
-Result<DurationValue> add_durations(const DurationValue& d, const DurationValue& other);
-Result<DurationValue> subtract_durations(const DurationValue& d, const DurationValue& other);
-Result<DurationValue> negate_duration(const DurationValue& d);
-Result<DurationValue> abs_duration(const DurationValue& d);
+Result<DurationValue> add(const DurationValue& d, const DurationValue& other);
+Result<DurationValue> subtract(const DurationValue& d, const DurationValue& other);
+Result<DurationValue> negate(const DurationValue& d);
+Result<DurationValue> abs(const DurationValue& d);
 
 // Relative-time text of the count; the direction suffix only when asked.
 std::string humanize(const DurationValue& d, std::optional<bool> with_suffix);
 
+}  // namespace duration_ops
+
+// QuendrelTime's methods that make or take a duration.
+namespace time_ops {
+
+inline Result<DurationValue> duration(int64_t value, std::optional<std::string_view> unit) {
+    return duration_ops::construct(value, unit);
+}
+
 // Moves the instant by the exact count and keeps the zone.
 Result<TimeValue> add_duration(const TimeValue& value, const DurationValue& d);
 Result<TimeValue> subtract_duration(const TimeValue& value, const DurationValue& d);
+
+}  // namespace time_ops
 
 }  // namespace qt

@@ -116,7 +116,7 @@ void format_with_locale(const LocalDateTime& local, std::string_view pattern, co
     }
 }
 
-Result<std::string> format_locale(const TimeValue& value, std::string_view pattern,
+Result<std::string> time_ops::format_locale(const TimeValue& value, std::string_view pattern,
                                   std::optional<std::string_view> locale) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());

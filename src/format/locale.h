@@ -32,8 +32,9 @@ Result<const LocalePack*> resolve_locale(std::optional<std::string_view> locale)
 void format_with_locale(const LocalDateTime& local, std::string_view pattern, const LocalePack& pack,
                         std::string& out);
 
-// QuendrelTime.format_locale
+namespace time_ops {
 Result<std::string> format_locale(const TimeValue& value, std::string_view pattern,
                                   std::optional<std::string_view> locale);
+}  // namespace time_ops
 
 }  // namespace qt

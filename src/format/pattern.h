@@ -91,7 +91,8 @@ void append_number(std::string& out, int64_t value, int width, Pad pad);
 // leaves `out` unspecified) on an invalid conversion specifier.
 bool expand_conversions(std::string_view conversions, const LocalDateTime& local, std::string& out);
 
-// QuendrelTime.format
+namespace time_ops {
 Result<std::string> format(const TimeValue& value, std::string_view pattern);
+}  // namespace time_ops
 
 }  // namespace qt

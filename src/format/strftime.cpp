@@ -236,7 +236,7 @@ bool expand_conversions(std::string_view conversions, const LocalDateTime& local
     return true;
 }
 
-Result<std::string> format(const TimeValue& value, std::string_view pattern) {
+Result<std::string> time_ops::format(const TimeValue& value, std::string_view pattern) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());
     std::string out;

@@ -2,14 +2,16 @@
 //
 // One line binds a Python method to a core operation:
 //
-//   instance<"QuendrelTime", "add", qt::add, "amount", "unit">()
+//   instance<"QuendrelTime", "add", time_ops::add, "amount", "unit">()
 //
 // The operation's C++ parameter types choose the conversions (Arg<T> in
 // convert.h), the parameter names drive argument binding, and the docstring
 // with its text signature ("add($self, amount, unit)\n--\n\n") is built from
 // the same names at compile time, so a table cannot drift from its
 // operations. An instance operation takes the receiver's record
-// (const TimeValue& or const DurationValue&) as its first parameter.
+// (const TimeValue& or const DurationValue&) as its first parameter. The
+// operations a table binds live in qt::time_ops and qt::duration_ops, named
+// after their methods, apart from the core's own names.
 #pragma once
 
 #include <exception>

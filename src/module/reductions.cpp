@@ -2,7 +2,7 @@
 
 #include "module/convert.h"
 #include "module/objects.h"
-#include "time/value_queries.h"
+#include "time/zone.h"
 
 namespace qt::py {
 namespace {
@@ -22,7 +22,7 @@ PyObject* reduce_time(PyObject* from_unix_ms, PyObject* obj) {
         return nullptr;
     }
     const TimeValue& value = time_of(obj);
-    const std::string_view zone = timezone_of(value);
+    const std::string_view zone = zone_name(value.zone);
     Ref ms(PyLong_FromLongLong(value.utc_ms));
     PyObject* zone_text = PyUnicode_FromStringAndSize(zone.data(), static_cast<Py_ssize_t>(zone.size()));
     if (!ms || !zone_text) {

@@ -21,24 +21,24 @@ bool add_span(int64_t& local_ms, int64_t count, int64_t unit_ms) {
 
 }  // namespace
 
-Result<TimeValue> now(OptionalText timezone) {
+Result<TimeValue> time_ops::now(OptionalText timezone) {
     return map(lookup_zone(timezone), [](ZoneId zone) { return TimeValue{current_utc_ms(), zone}; });
 }
 
-Result<TimeValue> from_unix_ms(int64_t unix_ms, OptionalText timezone) {
+Result<TimeValue> time_ops::from_unix_ms(int64_t unix_ms, OptionalText timezone) {
     const auto zone = lookup_zone(timezone);
     if (!zone) return fail(zone.error());
     if (!ms_in_range(unix_ms)) return fail(TimeError::invalid_timestamp(unix_ms));
     return TimeValue{unix_ms, *zone};
 }
 
-Result<TimeValue> from_unix(int64_t unix_seconds, OptionalText timezone) {
+Result<TimeValue> time_ops::from_unix(int64_t unix_seconds, OptionalText timezone) {
     int64_t ms;
     if (__builtin_mul_overflow(unix_seconds, int64_t{1000}, &ms)) return overflow();
     return from_unix_ms(ms, timezone);
 }
 
-Result<TimeValue> from_array(const Components& components, OptionalText timezone) {
+Result<TimeValue> time_ops::from_array(const Components& components, OptionalText timezone) {
     const size_t count = components.count;
     if (count == 0 || count > Components::kMaxItems)
         return fail(TimeError::invalid_component_count(count));
@@ -65,7 +65,7 @@ Result<TimeValue> from_array(const Components& components, OptionalText timezone
     return value_from_local(*zone, local_ms);
 }
 
-Result<TimeValue> construct_time(OptionalText input, OptionalText timezone) {
+Result<TimeValue> time_ops::construct(OptionalText input, OptionalText timezone) {
     if (!input) return now(timezone);
     return parse(*input, timezone);
 }

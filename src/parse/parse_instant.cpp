@@ -178,7 +178,7 @@ Result<int64_t> parse_instant(std::string_view text, ZoneId zone) {
     return map(read_instant(text, zone), [](const ReadInstant& r) { return r.utc_ms; });
 }
 
-Result<TimeValue> parse(std::string_view input, std::optional<std::string_view> timezone) {
+Result<TimeValue> time_ops::parse(std::string_view input, std::optional<std::string_view> timezone) {
     const auto zone = lookup_zone(timezone);
     if (!zone) return fail(zone.error());
     return map(read_instant(input, *zone), [&](const ReadInstant& r) {

@@ -16,6 +16,8 @@ namespace qt {
 // be resolved ends the search with its error.
 Result<int64_t> parse_instant(std::string_view text, ZoneId zone);
 
+namespace time_ops {
 Result<TimeValue> parse(std::string_view input, std::optional<std::string_view> timezone);
+}  // namespace time_ops
 
 }  // namespace qt

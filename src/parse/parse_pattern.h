@@ -29,8 +29,9 @@ Result<int64_t> parse_with_pattern(std::string_view input, std::string_view patt
 Result<int64_t> parse_with_conversions(std::string_view input, std::string_view conversions,
                                        std::string_view pattern, ZoneId zone);
 
-// QuendrelTime.parse_format
+namespace time_ops {
 Result<TimeValue> parse_format(std::string_view input, std::string_view pattern,
                                std::optional<std::string_view> timezone);
+}  // namespace time_ops
 
 }  // namespace qt

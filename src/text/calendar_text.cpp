@@ -20,7 +20,7 @@ std::string day_and_time(std::string_view day_word, const LocalePack& pack, std:
 
 }  // namespace
 
-Result<std::string> calendar(const TimeValue& value, std::optional<TimeValue> reference,
+Result<std::string> time_ops::calendar(const TimeValue& value, std::optional<TimeValue> reference,
                              std::optional<std::string_view> locale) {
     // A bad locale is reported even when the result would need no word.
     const auto pack = resolve_locale(locale);

@@ -10,10 +10,12 @@
 
 namespace qt {
 
+namespace time_ops {
 // Both days are read in the value's zone, whatever the reference's own zone;
 // None as the reference means now. Buckets by whole local days between them:
 // 0, +1, -1, 2..6 either way (the weekday name), and a plain date beyond.
 Result<std::string> calendar(const TimeValue& value, std::optional<TimeValue> reference,
                              std::optional<std::string_view> locale);
+}  // namespace time_ops
 
 }  // namespace qt

@@ -68,19 +68,19 @@ std::string relative_text(int64_t difference_ms, bool without_suffix) {
     return difference_ms > 0 ? "in " + body : body + " ago";
 }
 
-Result<std::string> from_now(const TimeValue& value, std::optional<bool> without_suffix) {
+Result<std::string> time_ops::from_now(const TimeValue& value, std::optional<bool> without_suffix) {
     return describe(difference(value.utc_ms, current_utc_ms()), without_suffix);
 }
 
-Result<std::string> to_now(const TimeValue& value, std::optional<bool> without_suffix) {
+Result<std::string> time_ops::to_now(const TimeValue& value, std::optional<bool> without_suffix) {
     return describe(difference(current_utc_ms(), value.utc_ms), without_suffix);
 }
 
-Result<std::string> from_time(const TimeValue& value, const TimeValue& other, std::optional<bool> without_suffix) {
+Result<std::string> time_ops::from_time(const TimeValue& value, const TimeValue& other, std::optional<bool> without_suffix) {
     return describe(difference(value.utc_ms, other.utc_ms), without_suffix);
 }
 
-Result<std::string> to_time(const TimeValue& value, const TimeValue& other, std::optional<bool> without_suffix) {
+Result<std::string> time_ops::to_time(const TimeValue& value, const TimeValue& other, std::optional<bool> without_suffix) {
     return describe(difference(other.utc_ms, value.utc_ms), without_suffix);
 }
 

@@ -1,5 +1,5 @@
-// Read-only queries that need only the record and its zone, and the
-// operations that re-home or copy a value.
+// Read-only queries that need only the record and its zone, the operations
+// that re-home or copy a value, and the value's representation.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,13 @@
 
 namespace qt {
 
+// "QuendrelTime(iso='...', timezone='...')", or with utc_ms when the ISO text
+// cannot be made.
+std::string time_repr(const TimeValue& v);
+
+namespace time_ops {
+
+using qt::to_iso;  // the method returns the value's ISO text as it is
 inline int64_t unix_ms(const TimeValue& v) { return v.utc_ms; }
 inline int64_t unix_seconds(const TimeValue& v) { return v.utc_ms / 1000; }  // truncates toward zero
 inline std::string_view timezone_of(const TimeValue& v) { return zone_name(v.zone); }
@@ -22,8 +29,6 @@ Result<bool> is_dst(const TimeValue& v);
 bool is_valid(const TimeValue& v);
 Result<TimeValue> to_timezone(const TimeValue& v, std::string_view timezone);
 
-// "QuendrelTime(iso='...', timezone='...')", or with utc_ms when the ISO text
-// cannot be made.
-std::string time_repr(const TimeValue& v);
+}  // namespace time_ops
 
 }  // namespace qt
