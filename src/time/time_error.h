@@ -60,7 +60,7 @@ public:
         TimeError e{ErrorKind::InvalidDateInput, text};
         // A present pattern has a non-null pointer, even when it is empty.
         e.pattern_data_ = pattern.data() ? pattern.data() : "";
-        e.pattern_size_ = pattern.size();
+        e.kind_and_pattern_size_ |= pattern.size();
         return e;
     }
     static TimeError invalid_timestamp(int64_t ms) { return {ErrorKind::InvalidTimestamp, {}, ms}; }
@@ -79,27 +79,29 @@ public:
         return {ErrorKind::NonexistentLocalTime, zone_name, local_ms};
     }
 
-    ErrorKind kind() const { return static_cast<ErrorKind>(kind_); }
+    ErrorKind kind() const { return static_cast<ErrorKind>(kind_and_pattern_size_ >> kKindShift); }
     std::string_view text() const { return text_; }
     int64_t number() const { return number_; }
     std::optional<std::string_view> pattern() const {
         if (kind() != ErrorKind::InvalidDateInput || !pattern_data_) return std::nullopt;
-        return std::string_view(pattern_data_, pattern_size_);
+        return std::string_view(pattern_data_, kind_and_pattern_size_ & ((uint64_t{1} << kKindShift) - 1));
     }
 
 private:
+    // The kind sits in the top byte of the word that holds the pattern's
+    // length: no text in memory comes near 2^56 bytes. One plain word, not
+    // bit-fields, so that copying an error is four whole-word moves.
+    static constexpr int kKindShift = 56;
+
     TimeError(ErrorKind kind, std::string_view text, int64_t number = 0)
-        : text_(text), number_(number), pattern_size_(0), kind_(static_cast<uint64_t>(kind)) {}
+        : text_(text), number_(number), kind_and_pattern_size_(uint64_t{static_cast<uint8_t>(kind)} << kKindShift) {}
 
     std::string_view text_;
     union {
         int64_t number_;
         const char* pattern_data_;  // InvalidDateInput only; null without a pattern
     };
-    // The kind shares a word with the pattern's length: no text in memory
-    // comes near 2^56 bytes.
-    uint64_t pattern_size_ : 56;
-    uint64_t kind_ : 8;
+    uint64_t kind_and_pattern_size_;
 };
 static_assert(std::is_trivially_copyable_v<TimeError> && sizeof(TimeError) <= 32);
 
