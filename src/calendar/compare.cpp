@@ -16,13 +16,10 @@ Result<int64_t> floor_ms(const TimeValue& v, TimeUnit unit) {
 template <class Relation>
 Result<bool> compare_floors(const TimeValue& v, const TimeValue& other, std::string_view unit_text,
                             Relation relation) {
-    const auto unit = parse_unit(unit_text);
-    if (!unit) return fail(unit.error());
-    const auto a = floor_ms(v, *unit);
-    if (!a) return fail(a.error());
-    const auto b = floor_ms(other, *unit);
-    if (!b) return fail(b.error());
-    return relation(*a, *b);
+    QT_TRY(const auto unit, parse_unit(unit_text));
+    QT_TRY(const auto a, floor_ms(v, unit));
+    QT_TRY(const auto b, floor_ms(other, unit));
+    return relation(a, b);
 }
 
 // The three instants is_between compares: self, start, end, floored in that
@@ -34,22 +31,19 @@ struct Span {
 Result<Span> between_points(const TimeValue& v, const TimeValue& start, const TimeValue& end,
                             std::optional<std::string_view> unit_text) {
     if (!unit_text) return Span{v.utc_ms, start.utc_ms, end.utc_ms};
-    const auto unit = parse_unit(*unit_text);
-    if (!unit) return fail(unit.error());
+    QT_TRY(const auto unit, parse_unit(*unit_text));
     const TimeValue* sides[] = {&v, &start, &end};
     int64_t floors[3];
     for (int i = 0; i < 3; ++i) {
-        const auto floored = floor_ms(*sides[i], *unit);
-        if (!floored) return fail(floored.error());
-        floors[i] = *floored;
+        QT_TRY(const auto floored, floor_ms(*sides[i], unit));
+        floors[i] = floored;
     }
     return Span{floors[0], floors[1], floors[2]};
 }
 
 Result<bool> is_local_date_offset(const TimeValue& v, int64_t day_offset) {
-    const auto now = wall_clock(current_utc_ms(), v.zone);
-    if (!now) return fail(now.error());
-    const int64_t target = now->day + day_offset;
+    QT_TRY(const auto now, wall_clock(current_utc_ms(), v.zone));
+    const int64_t target = now.day + day_offset;
     if (!day_in_range(target)) return overflow();
     return map(wall_clock(v), [target](const LocalDateTime& local) { return local.day == target; });
 }
@@ -85,13 +79,11 @@ Result<Inclusivity> parse_inclusivity(std::optional<std::string_view> text) {
 
 Result<bool> time_ops::is_between(const TimeValue& v, const TimeValue& start, const TimeValue& end,
                         std::optional<std::string_view> unit, std::optional<std::string_view> inclusivity) {
-    const auto points = between_points(v, start, end, unit);
-    if (!points) return fail(points.error());
-    const auto brackets = parse_inclusivity(inclusivity);
-    if (!brackets) return fail(brackets.error());
-    const Span& p = *points;
-    const bool after_start = brackets->start_inclusive ? p.value >= p.start : p.value > p.start;
-    const bool before_end = brackets->end_inclusive ? p.value <= p.end : p.value < p.end;
+    QT_TRY(const auto points, between_points(v, start, end, unit));
+    QT_TRY(const auto brackets, parse_inclusivity(inclusivity));
+    const Span& p = points;
+    const bool after_start = brackets.start_inclusive ? p.value >= p.start : p.value > p.start;
+    const bool before_end = brackets.end_inclusive ? p.value <= p.end : p.value < p.end;
     return after_start && before_end;
 }
 

@@ -18,9 +18,8 @@ auto read_local(const TimeValue& value, F&& query) {
 // A date of the local year (weeks_in_year and iso_weeks_in_year look at
 // fixed days of December).
 Result<int64_t> december_day(const TimeValue& value, int day_of_december) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    const int64_t year = local->date().year;
+    QT_TRY(const auto local, wall_clock(value));
+    const int64_t year = local.date().year;
     if (!year_in_range(year)) return overflow();
     return days_from_civil(year, 12, day_of_december);
 }
@@ -60,9 +59,8 @@ Result<int64_t> month_length(int64_t year, int64_t month) {
 }
 
 Result<int64_t> time_ops::get(const TimeValue& value, std::string_view field) {
-    const auto parsed = parse_field(field);
-    if (!parsed) return fail(parsed.error());
-    return read_field(value, *parsed);
+    QT_TRY(const auto parsed, parse_field(field));
+    return read_field(value, parsed);
 }
 
 Result<int64_t> time_ops::year(const TimeValue& value) { return read_field(value, TimeField::Year); }
@@ -92,11 +90,10 @@ Result<int64_t> time_ops::iso_week_year(const TimeValue& value) {
 }
 
 Result<int64_t> time_ops::week_of_year(const TimeValue& value) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
+    QT_TRY(const auto local, wall_clock(value));
     // Weeks are counted from 1 January, which must lie inside the calendar.
-    if (!year_in_range(local->date().year)) return overflow();
-    return sunday_week_of_days(local->day);
+    if (!year_in_range(local.date().year)) return overflow();
+    return sunday_week_of_days(local.day);
 }
 
 Result<int64_t> time_ops::weeks_in_year(const TimeValue& value) {
@@ -121,9 +118,8 @@ Result<bool> time_ops::is_leap_year(const TimeValue& value) {
 }
 
 Result<int64_t> time_ops::days_in_month(const TimeValue& value) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    const CivilDate date = local->date();
+    QT_TRY(const auto local, wall_clock(value));
+    const CivilDate date = local.date();
     return month_length(date.year, date.month);
 }
 

@@ -60,10 +60,9 @@ Result<int64_t> new_local_ms(const LocalDateTime& local, TimeField field, int64_
 // reading to n.
 template <class Reading>
 Result<TimeValue> step_to(const TimeValue& value, int64_t n, Reading reading, int64_t step_seconds) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
+    QT_TRY(const auto local, wall_clock(value));
     int64_t steps, seconds;
-    if (__builtin_sub_overflow(n, int64_t{reading(local->day)}, &steps) ||
+    if (__builtin_sub_overflow(n, int64_t{reading(local.day)}, &steps) ||
         __builtin_mul_overflow(steps, step_seconds, &seconds))
         return overflow();
     return wall_clock_shift(value, seconds);
@@ -75,17 +74,14 @@ constexpr int64_t kWeekSeconds = 7 * kDaySeconds;
 }  // namespace
 
 Result<TimeValue> set_field(const TimeValue& value, TimeField field, int64_t n) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    const auto moved = new_local_ms(*local, field, n);
-    if (!moved) return fail(moved.error());
-    return value_from_local(value.zone, *moved);
+    QT_TRY(const auto local, wall_clock(value));
+    QT_TRY(const auto moved, new_local_ms(local, field, n));
+    return value_from_local(value.zone, moved);
 }
 
 Result<TimeValue> time_ops::set(const TimeValue& value, std::string_view field, int64_t n) {
-    const auto parsed = parse_field(field);
-    if (!parsed) return fail(parsed.error());
-    return set_field(value, *parsed, n);
+    QT_TRY(const auto parsed, parse_field(field));
+    return set_field(value, parsed, n);
 }
 
 Result<TimeValue> time_ops::set_millisecond(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Millisecond, n); }

@@ -133,34 +133,28 @@ Result<TimeValue> exact_end(const TimeValue& value, const LocalDateTime& local, 
 
 Result<TimeValue> start_of_unit(const TimeValue& value, TimeUnit unit) {
     if (unit == TimeUnit::Millisecond) return value;
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    if (is_exact_unit(unit)) return exact_start(value, *local, unit);
-    const auto first_day = period_first_day(*local, unit);
-    if (!first_day) return fail(first_day.error());
-    return calendar_start(value.zone, *first_day);
+    QT_TRY(const auto local, wall_clock(value));
+    if (is_exact_unit(unit)) return exact_start(value, local, unit);
+    QT_TRY(const auto first_day, period_first_day(local, unit));
+    return calendar_start(value.zone, first_day);
 }
 
 Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
     if (unit == TimeUnit::Millisecond) return value;
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    if (is_exact_unit(unit)) return exact_end(value, *local, unit);
-    const auto first_day = period_first_day(*local, unit);
-    if (!first_day) return fail(first_day.error());
-    return calendar_end(value.zone, *first_day, unit);
+    QT_TRY(const auto local, wall_clock(value));
+    if (is_exact_unit(unit)) return exact_end(value, local, unit);
+    QT_TRY(const auto first_day, period_first_day(local, unit));
+    return calendar_end(value.zone, first_day, unit);
 }
 
 Result<TimeValue> time_ops::start_of(const TimeValue& value, std::string_view unit) {
-    const auto parsed = parse_unit(unit);
-    if (!parsed) return fail(parsed.error());
-    return start_of_unit(value, *parsed);
+    QT_TRY(const auto parsed, parse_unit(unit));
+    return start_of_unit(value, parsed);
 }
 
 Result<TimeValue> time_ops::end_of(const TimeValue& value, std::string_view unit) {
-    const auto parsed = parse_unit(unit);
-    if (!parsed) return fail(parsed.error());
-    return end_of_unit(value, *parsed);
+    QT_TRY(const auto parsed, parse_unit(unit));
+    return end_of_unit(value, parsed);
 }
 
 }  // namespace qt

@@ -48,9 +48,8 @@ Result<int64_t> add_local_months(const LocalDateTime& local, int64_t months) {
 }  // namespace
 
 Result<int64_t> local_ms_in_month(const LocalDateTime& local, int64_t year, int64_t month) {
-    const auto length = month_length(year, month);
-    if (!length) return fail(length.error());
-    const int64_t day = std::min<int64_t>(local.date().day, *length);
+    QT_TRY(const auto length, month_length(year, month));
+    const int64_t day = std::min<int64_t>(local.date().day, length);
     return local_ms_from_parts(days_from_civil(year, static_cast<int>(month), static_cast<int>(day)), local.ms_of_day);
 }
 
@@ -94,24 +93,20 @@ Result<TimeValue> add_units(const TimeValue& value, int64_t amount, TimeUnit uni
     // Adding nothing validates nothing, not even the stored instant.
     if (amount == 0) return value;
     if (is_exact_unit(unit)) return add_exact(value, amount, unit);
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    const auto moved = add_local_units(*local, amount, unit);
-    if (!moved) return fail(moved.error());
-    return value_from_local(value.zone, *moved);
+    QT_TRY(const auto local, wall_clock(value));
+    QT_TRY(const auto moved, add_local_units(local, amount, unit));
+    return value_from_local(value.zone, moved);
 }
 
 Result<TimeValue> time_ops::add(const TimeValue& value, int64_t amount, std::string_view unit) {
-    const auto parsed = parse_unit(unit);
-    if (!parsed) return fail(parsed.error());
-    return add_units(value, amount, *parsed);
+    QT_TRY(const auto parsed, parse_unit(unit));
+    return add_units(value, amount, parsed);
 }
 
 Result<TimeValue> time_ops::subtract(const TimeValue& value, int64_t amount, std::string_view unit) {
-    const auto parsed = parse_unit(unit);
-    if (!parsed) return fail(parsed.error());
+    QT_TRY(const auto parsed, parse_unit(unit));
     if (amount == std::numeric_limits<int64_t>::min()) return overflow();
-    return add_units(value, -amount, *parsed);
+    return add_units(value, -amount, parsed);
 }
 
 }  // namespace qt

@@ -41,9 +41,8 @@ Result<DurationValue> duration_in(int64_t value, TimeUnit unit) {
 
 Result<DurationValue> duration_ops::construct(int64_t value, std::optional<std::string_view> unit) {
     if (!unit) return DurationValue{value};
-    const auto parsed = parse_unit(*unit);
-    if (!parsed) return fail(parsed.error());
-    return duration_in(value, *parsed);
+    QT_TRY(const auto parsed, parse_unit(*unit));
+    return duration_in(value, parsed);
 }
 
 Result<DurationValue> duration_ops::add(const DurationValue& d, const DurationValue& other) {
@@ -76,9 +75,8 @@ Result<TimeValue> time_ops::add_duration(const TimeValue& value, const DurationV
 }
 
 Result<TimeValue> time_ops::subtract_duration(const TimeValue& value, const DurationValue& d) {
-    const auto count = negated(d.ms);
-    if (!count) return fail(count.error());
-    return add_units(value, *count, TimeUnit::Millisecond);
+    QT_TRY(const auto count, negated(d.ms));
+    return add_units(value, count, TimeUnit::Millisecond);
 }
 
 }  // namespace qt

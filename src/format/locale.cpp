@@ -118,13 +118,11 @@ void format_with_locale(const LocalDateTime& local, std::string_view pattern, co
 
 Result<std::string> time_ops::format_locale(const TimeValue& value, std::string_view pattern,
                                   std::optional<std::string_view> locale) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    const auto pack = resolve_locale(locale);
-    if (!pack) return fail(pack.error());
+    QT_TRY(const auto local, wall_clock(value));
+    QT_TRY(const LocalePack* pack, resolve_locale(locale));
     std::string out;
     out.reserve(pattern.size() * 3 + 16);
-    format_with_locale(*local, pattern, **pack, out);
+    format_with_locale(local, pattern, *pack, out);
     return out;
 }
 

@@ -237,12 +237,11 @@ bool expand_conversions(std::string_view conversions, const LocalDateTime& local
 }
 
 Result<std::string> time_ops::format(const TimeValue& value, std::string_view pattern) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
+    QT_TRY(const auto local, wall_clock(value));
     std::string out;
     // Words outgrow their tokens ("dddd" -> "Wednesday") by little more than twice.
     out.reserve(pattern.size() * 2 + 16);
-    if (!expand_conversions(convert_pattern(pattern), *local, out))
+    if (!expand_conversions(convert_pattern(pattern), local, out))
         return fail(TimeError::invalid_format_pattern(pattern));
     return out;
 }

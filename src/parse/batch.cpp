@@ -16,9 +16,8 @@ Result<int64_t> ParseBatch::read(std::string_view text) const { return parse_ins
 
 Result<ParseFormatBatch> ParseFormatBatch::start(std::string_view pattern,
                                                  std::optional<std::string_view> timezone) {
-    const auto zone = lookup_zone(timezone);
-    if (!zone) return fail(zone.error());
-    return ParseFormatBatch(convert_pattern(pattern), pattern, *zone);
+    QT_TRY(const auto zone, lookup_zone(timezone));
+    return ParseFormatBatch(convert_pattern(pattern), pattern, zone);
 }
 
 Result<int64_t> ParseFormatBatch::read(std::string_view text) const {
@@ -27,11 +26,9 @@ Result<int64_t> ParseFormatBatch::read(std::string_view text) const {
 
 Result<FormatBatch> FormatBatch::start(std::string_view pattern, std::optional<std::string_view> timezone,
                                        std::optional<std::string_view> locale) {
-    const auto zone = lookup_zone(timezone);
-    if (!zone) return fail(zone.error());
-    const auto pack = resolve_locale(locale);
-    if (!pack) return fail(pack.error());
-    return FormatBatch(pattern, *zone, **pack);
+    QT_TRY(const auto zone, lookup_zone(timezone));
+    QT_TRY(const LocalePack* pack, resolve_locale(locale));
+    return FormatBatch(pattern, zone, *pack);
 }
 
 Result<void> FormatBatch::write(int64_t unix_ms, std::string& out) const {

@@ -26,10 +26,9 @@ Result<TimeValue> time_ops::now(OptionalText timezone) {
 }
 
 Result<TimeValue> time_ops::from_unix_ms(int64_t unix_ms, OptionalText timezone) {
-    const auto zone = lookup_zone(timezone);
-    if (!zone) return fail(zone.error());
+    QT_TRY(const auto zone, lookup_zone(timezone));
     if (!ms_in_range(unix_ms)) return fail(TimeError::invalid_timestamp(unix_ms));
-    return TimeValue{unix_ms, *zone};
+    return TimeValue{unix_ms, zone};
 }
 
 Result<TimeValue> time_ops::from_unix(int64_t unix_seconds, OptionalText timezone) {
@@ -42,8 +41,7 @@ Result<TimeValue> time_ops::from_array(const Components& components, OptionalTex
     const size_t count = components.count;
     if (count == 0 || count > Components::kMaxItems)
         return fail(TimeError::invalid_component_count(count));
-    const auto zone = lookup_zone(timezone);
-    if (!zone) return fail(zone.error());
+    QT_TRY(const auto zone, lookup_zone(timezone));
     auto item = [&](size_t i, int64_t fallback) { return i < count ? components.items[i] : fallback; };
     const int64_t year = components.items[0];
     if (!fits_int32(year)) return overflow();
@@ -62,7 +60,7 @@ Result<TimeValue> time_ops::from_array(const Components& components, OptionalTex
         !add_span(local_ms, item(4, 0), 60'000) || !add_span(local_ms, item(5, 0), 1000) ||
         !add_span(local_ms, item(6, 0), 1))
         return overflow();
-    return value_from_local(*zone, local_ms);
+    return value_from_local(zone, local_ms);
 }
 
 Result<TimeValue> time_ops::construct(OptionalText input, OptionalText timezone) {

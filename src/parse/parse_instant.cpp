@@ -163,9 +163,8 @@ Result<ReadInstant> read_instant(std::string_view text, ZoneId zone) {
         // Years 0000-9999 with an offset below a day cannot leave the range.
         read = {*local_ms - *f.offset * 1000, std::nullopt};
     } else {
-        const auto resolved = resolve_local(zone, *local_ms);
-        if (!resolved) return fail(resolved.error());
-        read = {resolved->utc_ms, resolved->offset};
+        QT_TRY(const auto resolved, resolve_local(zone, *local_ms));
+        read = {resolved.utc_ms, resolved.offset};
     }
     if (!leap) return read;
     // The second after :59 may have another offset: it is not kept.
@@ -179,10 +178,9 @@ Result<int64_t> parse_instant(std::string_view text, ZoneId zone) {
 }
 
 Result<TimeValue> time_ops::parse(std::string_view input, std::optional<std::string_view> timezone) {
-    const auto zone = lookup_zone(timezone);
-    if (!zone) return fail(zone.error());
-    return map(read_instant(input, *zone), [&](const ReadInstant& r) {
-        return r.offset ? TimeValue{r.utc_ms, *zone, *r.offset} : TimeValue{r.utc_ms, *zone};
+    QT_TRY(const auto zone, lookup_zone(timezone));
+    return map(read_instant(input, zone), [&](const ReadInstant& r) {
+        return r.offset ? TimeValue{r.utc_ms, zone, *r.offset} : TimeValue{r.utc_ms, zone};
     });
 }
 

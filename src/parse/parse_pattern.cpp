@@ -327,9 +327,8 @@ Result<int64_t> parse_with_pattern(std::string_view input, std::string_view patt
 
 Result<TimeValue> time_ops::parse_format(std::string_view input, std::string_view pattern,
                                          std::optional<std::string_view> timezone) {
-    const auto zone = lookup_zone(timezone);
-    if (!zone) return fail(zone.error());
-    return map(parse_with_pattern(input, pattern, *zone), [&](int64_t ms) { return TimeValue{ms, *zone}; });
+    QT_TRY(const auto zone, lookup_zone(timezone));
+    return map(parse_with_pattern(input, pattern, zone), [&](int64_t ms) { return TimeValue{ms, zone}; });
 }
 
 }  // namespace qt

@@ -134,25 +134,23 @@ Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day) {
 }
 
 Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
+    QT_TRY(const auto local, wall_clock(value));
     // Anything that moves more than the whole calendar span cannot land in range.
     constexpr int64_t kSpanSeconds = (kMaxDay - kMinDay + 2) * 86400;
     if (seconds > kSpanSeconds || seconds < -kSpanSeconds) return overflow();
-    const int64_t shifted = local->local_ms() + seconds * 1000;
+    const int64_t shifted = local.local_ms() + seconds * 1000;
     if (!day_in_range(floor_div(shifted, kMsPerDay))) return overflow();
     return value_from_local(value.zone, shifted);
 }
 
 Result<IsoText> to_iso(const TimeValue& value) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
+    QT_TRY(const auto local, wall_clock(value));
     IsoText text;
-    char* at = put_date_time(text.chars, *local, 'T');
+    char* at = put_date_time(text.chars, local, 'T');
     *at++ = '.';
-    at = put_digits(at, local->millisecond(), 3);
-    if (local->offset == 0) *at++ = 'Z';
-    else at = put_utc_offset(at, local->offset, true);
+    at = put_digits(at, local.millisecond(), 3);
+    if (local.offset == 0) *at++ = 'Z';
+    else at = put_utc_offset(at, local.offset, true);
     text.size = static_cast<size_t>(at - text.chars);
     return text;
 }

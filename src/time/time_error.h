@@ -29,6 +29,7 @@
 #include <optional>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 namespace qt {
 
@@ -110,6 +111,24 @@ using Result = std::expected<T, TimeError>;
 
 inline std::unexpected<TimeError> fail(TimeError e) { return std::unexpected(e); }
 inline std::unexpected<TimeError> overflow() { return std::unexpected(TimeError::overflow()); }
+
+// Takes the value of a Result into `declaration`, or returns its error from
+// the enclosing function:
+//
+//   QT_TRY(const auto local, wall_clock(value));
+//   return local.day;
+//
+// A macro because only a macro can return from the function that uses it:
+// C++ has no "?" operator, GNU statement expressions are not standard C++,
+// and std::expected's and_then (missing from this standard library) would
+// nest one lambda deeper at every step.
+#define QT_TRY(declaration, ...) QT_TRY_AS(QT_TRY_JOIN(qt_try_result_, __LINE__), declaration, __VA_ARGS__)
+#define QT_TRY_AS(result, declaration, ...)         \
+    auto result = (__VA_ARGS__);                    \
+    if (!result) return ::qt::fail(result.error()); \
+    declaration = *std::move(result)
+#define QT_TRY_JOIN(a, b) QT_TRY_JOIN_TOKENS(a, b)
+#define QT_TRY_JOIN_TOKENS(a, b) a##b
 
 // Applies f to a success and passes an error through (std::expected's
 // transform, which this standard library does not have yet).
