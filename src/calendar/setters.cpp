@@ -10,9 +10,9 @@ namespace {
 int64_t step_ms(TimeField field) {
     switch (field) {
     case TimeField::Millisecond: return 1;
-    case TimeField::Second: return 1000;
-    case TimeField::Minute: return 60'000;
-    case TimeField::Hour: return 3'600'000;
+    case TimeField::Second: return kMsPerSecond;
+    case TimeField::Minute: return kMsPerMinute;
+    case TimeField::Hour: return kMsPerHour;
     case TimeField::Day:
     case TimeField::Date: return kMsPerDay;
     default: return 0;
@@ -69,9 +69,6 @@ Result<TimeValue> step_to(const TimeValue& value, int64_t n, Reading reading, in
     return wall_clock_shift(value, seconds);
 }
 
-constexpr int64_t kDaySeconds = 86'400;
-constexpr int64_t kWeekSeconds = 7 * kDaySeconds;
-
 }  // namespace
 
 Result<TimeValue> set_field(const TimeValue& value, TimeField field, int64_t n) {
@@ -99,19 +96,19 @@ Result<TimeValue> set_quarter(const TimeValue& v, int64_t n) { return set_field(
 Result<TimeValue> set_year(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Year, n); }
 
 Result<TimeValue> set_iso_weekday(const TimeValue& v, int64_t n) {
-    return step_to(v, n, iso_weekday_from_days, kDaySeconds);
+    return step_to(v, n, iso_weekday_from_days, kSecondsPerDay);
 }
 
 Result<TimeValue> set_day_of_year(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return day_of_year(day); }, kDaySeconds);
+    return step_to(v, n, [](int64_t day) { return day_of_year(day); }, kSecondsPerDay);
 }
 
 Result<TimeValue> set_iso_week(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return iso_week_date(day).week; }, kWeekSeconds);
+    return step_to(v, n, [](int64_t day) { return iso_week_date(day).week; }, 7 * kSecondsPerDay);
 }
 
 Result<TimeValue> set_week(const TimeValue& v, int64_t n) {
-    return step_to(v, n, sunday_week_of_days, kWeekSeconds);
+    return step_to(v, n, sunday_week_of_days, 7 * kSecondsPerDay);
 }
 
 }  // namespace qt

@@ -23,9 +23,12 @@ constexpr NameGroup<TimeUnit> kUnitNames[] = {
 constexpr NameIndex<TimeUnit> kUnitTable(kUnitNames);
 
 
-// Indexed by TimeUnit.
+// Indexed by TimeUnit. A month is a twelfth of the mean Gregorian year, a
+// quarter a fourth.
+constexpr int64_t kMsPerMeanYear = kSecondsPerMeanYear * kMsPerSecond;
 constexpr std::array<int64_t, 9> kUnitLengthMs = {
-    1, 1'000, 60'000, 3'600'000, 86'400'000, 604'800'000, 2'629'746'000, 7'889'238'000, 31'556'952'000,
+    1, kMsPerSecond, kMsPerMinute, kMsPerHour, kMsPerDay, kMsPerWeek,
+    kMsPerMeanYear / 12, kMsPerMeanYear / 4, kMsPerMeanYear,
 };
 
 // No day count larger than the calendar's span can land inside it; capping

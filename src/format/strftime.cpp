@@ -136,7 +136,7 @@ int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& dat
     case Spec::Minute: return local.minute();
     case Spec::Second: return local.second();
     case Spec::Nanosecond: return int64_t{local.millisecond()} * 1'000'000;
-    case Spec::Timestamp: return floor_div(local.local_ms() - int64_t{local.offset} * 1000, 1000);
+    case Spec::Timestamp: return floor_div(local.local_ms() - int64_t{local.offset} * kMsPerSecond, kMsPerSecond);
     default: return 0;
     }
 }

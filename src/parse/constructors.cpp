@@ -33,7 +33,7 @@ Result<TimeValue> from_unix_ms(int64_t unix_ms, OptionalText timezone) {
 
 Result<TimeValue> from_unix(int64_t unix_seconds, OptionalText timezone) {
     int64_t ms;
-    if (__builtin_mul_overflow(unix_seconds, int64_t{1000}, &ms)) return overflow();
+    if (__builtin_mul_overflow(unix_seconds, kMsPerSecond, &ms)) return overflow();
     return from_unix_ms(ms, timezone);
 }
 
@@ -57,8 +57,8 @@ Result<TimeValue> from_array(const Components& components, OptionalText timezone
     int64_t local_ms = days_from_civil(norm_year, month, 1) * kMsPerDay;
     int64_t date_offset;
     if (__builtin_sub_overflow(item(2, 1), int64_t{1}, &date_offset)) return overflow();
-    if (!add_span(local_ms, date_offset, kMsPerDay) || !add_span(local_ms, item(3, 0), 3'600'000) ||
-        !add_span(local_ms, item(4, 0), 60'000) || !add_span(local_ms, item(5, 0), 1000) ||
+    if (!add_span(local_ms, date_offset, kMsPerDay) || !add_span(local_ms, item(3, 0), kMsPerHour) ||
+        !add_span(local_ms, item(4, 0), kMsPerMinute) || !add_span(local_ms, item(5, 0), kMsPerSecond) ||
         !add_span(local_ms, item(6, 0), 1))
         return overflow();
     return value_from_local(*zone, local_ms);

@@ -350,8 +350,6 @@ std::optional<int64_t> time_of(const Fields& f, bool& leap) {
     return ((hour * 60 + *f.minute) * 60 + (leap ? 59 : second)) * 1000 + f.nanosecond.value_or(0) / 1'000'000;
 }
 
-constexpr int64_t kSecondsPerDay = 86'400;
-
 Result<int64_t> checked_instant(int64_t ms) {
     if (!ms_in_range(ms)) return overflow();
     return ms;

@@ -156,8 +156,18 @@ inline constexpr int64_t kMaxYear = 262142;
 inline constexpr int64_t kMinDay = days_from_civil(kMinYear, 1, 1) - 1;
 inline constexpr int64_t kMaxDay = days_from_civil(kMaxYear, 12, 31);
 static_assert(kMinDay > -kNearDayLimit && kMaxDay < kNearDayLimit);
+// Lengths of the fixed units, in the two counts the code works in.
+inline constexpr int64_t kSecondsPerMinute = 60;
+inline constexpr int64_t kSecondsPerHour = 60 * kSecondsPerMinute;
+inline constexpr int64_t kSecondsPerDay = 24 * kSecondsPerHour;
 inline constexpr int64_t kMsPerSecond = 1000;
-inline constexpr int64_t kMsPerDay = 86'400'000;
+inline constexpr int64_t kMsPerMinute = kSecondsPerMinute * kMsPerSecond;
+inline constexpr int64_t kMsPerHour = kSecondsPerHour * kMsPerSecond;
+inline constexpr int64_t kMsPerDay = kSecondsPerDay * kMsPerSecond;
+inline constexpr int64_t kMsPerWeek = 7 * kMsPerDay;
+// The mean Gregorian year, 365.2425 days: 146'097 days every 400 years.
+inline constexpr int64_t kSecondsPerMeanYear = 146'097 * kSecondsPerDay / 400;
+static_assert(kMsPerDay == 86'400'000 && kSecondsPerMeanYear == 31'556'952);
 inline constexpr int64_t kMinUtcMs = kMinDay * kMsPerDay;
 inline constexpr int64_t kMaxUtcMs = (kMaxDay + 1) * kMsPerDay - 1;
 

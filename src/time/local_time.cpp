@@ -94,7 +94,7 @@ void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon) {
 
 TimeValue::TimeValue(int64_t ms, ZoneId z) : utc_ms(ms), zone(z) {
     if (!ms_in_range(ms)) return;
-    const ZoneOffset in_force = offset_at(z, floor_div(ms, 1000));
+    const ZoneOffset in_force = offset_at(z, floor_div(ms, kMsPerSecond));
     dst = in_force.dst;
     offset = in_force.seconds;
 }
@@ -106,7 +106,7 @@ Result<ZoneOffset> offset_of(const TimeValue& value) {
 
 // The local reading from an offset already known to be in force.
 static Result<LocalDateTime> local_reading(int64_t utc_ms, int32_t offset) {
-    LocalDateTime local = split_local_ms(utc_ms + int64_t{offset} * 1000);
+    LocalDateTime local = split_local_ms(utc_ms + int64_t{offset} * kMsPerSecond);
     if (!day_in_range(local.day)) return overflow();
     local.offset = offset;
     return local;
@@ -114,7 +114,7 @@ static Result<LocalDateTime> local_reading(int64_t utc_ms, int32_t offset) {
 
 Result<LocalDateTime> wall_clock(int64_t utc_ms, ZoneId zone) {
     if (!ms_in_range(utc_ms)) return fail(TimeError::invalid_timestamp(utc_ms));
-    return local_reading(utc_ms, offset_at(zone, floor_div(utc_ms, 1000)).seconds);
+    return local_reading(utc_ms, offset_at(zone, floor_div(utc_ms, kMsPerSecond)).seconds);
 }
 
 Result<LocalDateTime> wall_clock(const TimeValue& value) {
@@ -137,9 +137,9 @@ Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());
     // Anything that moves more than the whole calendar span cannot land in range.
-    constexpr int64_t kSpanSeconds = (kMaxDay - kMinDay + 2) * 86400;
+    constexpr int64_t kSpanSeconds = (kMaxDay - kMinDay + 2) * kSecondsPerDay;
     if (seconds > kSpanSeconds || seconds < -kSpanSeconds) return overflow();
-    const int64_t shifted = local->local_ms() + seconds * 1000;
+    const int64_t shifted = local->local_ms() + seconds * kMsPerSecond;
     if (!day_in_range(floor_div(shifted, kMsPerDay))) return overflow();
     return value_from_local(value.zone, shifted);
 }

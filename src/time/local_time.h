@@ -36,10 +36,11 @@ struct LocalDateTime {
 
     int64_t local_ms() const { return day * kMsPerDay + ms_of_day; }
     CivilDate date() const { return civil_from_days(day); }
-    int hour() const { return ms_of_day / 3'600'000; }
-    int minute() const { return ms_of_day / 60'000 % 60; }
-    int second() const { return ms_of_day / 1000 % 60; }
-    int millisecond() const { return ms_of_day % 1000; }
+    // In 32 bits, as ms_of_day is: the divisions cost less than in 64.
+    int hour() const { return ms_of_day / int32_t{kMsPerHour}; }
+    int minute() const { return ms_of_day / int32_t{kMsPerMinute} % 60; }
+    int second() const { return ms_of_day / int32_t{kMsPerSecond} % 60; }
+    int millisecond() const { return ms_of_day % int32_t{kMsPerSecond}; }
     int weekday() const { return weekday_from_days(day); }  // Sunday = 0
 };
 

@@ -33,7 +33,7 @@ constexpr int64_t local_change_time(const DateRule& rule, int64_t year) {
         day = first + mday - 1;
     }
     }
-    return day * 86400 + rule.seconds;
+    return day * kSecondsPerDay + rule.seconds;
 }
 
 // The UTC instants at which daylight saving starts and ends in one year.
@@ -67,14 +67,12 @@ constexpr std::array<RuleYears, zone_table::kDstRuleCount> kChangeTable = [] {
 constexpr std::array<int64_t, kTabledYears + 1> kYearStarts = [] {
     std::array<int64_t, kTabledYears + 1> starts{};
     for (size_t i = 0; i <= kTabledYears; ++i)
-        starts[i] = days_from_civil(kFirstTabledYear + static_cast<int64_t>(i), 1, 1) * 86400;
+        starts[i] = days_from_civil(kFirstTabledYear + static_cast<int64_t>(i), 1, 1) * kSecondsPerDay;
     return starts;
 }();
 
-constexpr int64_t kMeanYearSeconds = 31'556'952;
-
 constexpr size_t estimated_year_index(int64_t utc_seconds) {
-    return static_cast<size_t>((utc_seconds - kYearStarts.front()) / kMeanYearSeconds);
+    return static_cast<size_t>((utc_seconds - kYearStarts.front()) / kSecondsPerMeanYear);
 }
 
 // The estimate from the mean Gregorian year is never off by more than one
@@ -91,7 +89,7 @@ static_assert([] {
 
 // Kept out of line so that the tabled path needs no stack frame.
 [[gnu::noinline]] ChangeInstants computed_changes(const PosixRule& rule, int64_t utc_seconds) {
-    return change_instants(rule, civil_from_days(floor_div(utc_seconds, 86400)).year);
+    return change_instants(rule, civil_from_days(floor_div(utc_seconds, kSecondsPerDay)).year);
 }
 
 // Index of the tabled year holding the instant; the instant must lie
