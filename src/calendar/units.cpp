@@ -31,10 +31,6 @@ constexpr std::array<int64_t, 9> kUnitLengthMs = {
     kMsPerMeanYear / 12, kMsPerMeanYear / 4, kMsPerMeanYear,
 };
 
-// No day count larger than the calendar's span can land inside it; capping
-// here keeps the millisecond arithmetic below far from 64-bit overflow.
-constexpr int64_t kSpanDays = kMaxDay - kMinDay + 1;
-
 Result<TimeValue> add_exact(const TimeValue& value, int64_t amount, TimeUnit unit) {
     if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
     int64_t shift = 0;
@@ -43,11 +39,6 @@ Result<TimeValue> add_exact(const TimeValue& value, int64_t amount, TimeUnit uni
         __builtin_add_overflow(value.utc_ms, shift, &sum) || !ms_in_range(sum))
         return overflow();
     return TimeValue{sum, value.zone};
-}
-
-Result<int64_t> add_local_days(const LocalDateTime& local, int64_t days) {
-    if (days > kSpanDays || days < -kSpanDays) return overflow();
-    return local_ms_from_parts(local.day + days, local.ms_of_day);
 }
 
 Result<int64_t> add_local_months(const LocalDateTime& local, int64_t months) {
@@ -83,24 +74,22 @@ int64_t unit_length_ms(TimeUnit unit) { return kUnitLengthMs[static_cast<size_t>
 bool is_exact_unit(TimeUnit unit) { return unit <= TimeUnit::Hour; }
 
 Result<int64_t> add_local_units(const LocalDateTime& local, int64_t amount, TimeUnit unit) {
-    int64_t count = 0;
+    int64_t months = 0;
     switch (unit) {
-    case TimeUnit::Day: return add_local_days(local, amount);
-    case TimeUnit::Week:
-        if (__builtin_mul_overflow(amount, 7, &count)) return overflow();
-        return add_local_days(local, count);
     case TimeUnit::Month: return add_local_months(local, amount);
     case TimeUnit::Quarter:
-        if (__builtin_mul_overflow(amount, 3, &count)) return overflow();
-        return add_local_months(local, count);
+        if (__builtin_mul_overflow(amount, 3, &months)) return overflow();
+        return add_local_months(local, months);
     case TimeUnit::Year:
-        if (__builtin_mul_overflow(amount, 12, &count)) return overflow();
-        return add_local_months(local, count);
-    default:
-        if (__builtin_mul_overflow(amount, unit_length_ms(unit), &count) ||
-            __builtin_add_overflow(count, int64_t{local.ms_of_day}, &count))
-            return overflow();
-        return local_ms_from_parts(local.day, count);
+        if (__builtin_mul_overflow(amount, 12, &months)) return overflow();
+        return add_local_months(local, months);
+    default: {
+        // On local milliseconds, moving the date by whole days or weeks and
+        // keeping the clock reading is moving the reading itself.
+        int64_t moved = local.local_ms();
+        if (!move_local_ms(moved, amount, unit_length_ms(unit))) return overflow();
+        return moved;
+    }
     }
 }
 

@@ -9,15 +9,6 @@
 namespace qt {
 namespace {
 
-// Adds count * unit_ms to local milliseconds; false on 64-bit overflow or
-// when the date leaves the calendar range.
-bool add_span(int64_t& local_ms, int64_t count, int64_t unit_ms) {
-    int64_t span;
-    if (__builtin_mul_overflow(count, unit_ms, &span)) return false;
-    if (__builtin_add_overflow(local_ms, span, &local_ms)) return false;
-    return day_in_range(floor_div(local_ms, kMsPerDay));
-}
-
 }  // namespace
 
 Result<TimeValue> now(OptionalText timezone) {
@@ -57,9 +48,9 @@ Result<TimeValue> from_array(const Components& components, OptionalText timezone
     int64_t local_ms = days_from_civil(norm_year, month, 1) * kMsPerDay;
     int64_t date_offset;
     if (__builtin_sub_overflow(item(2, 1), int64_t{1}, &date_offset)) return overflow();
-    if (!add_span(local_ms, date_offset, kMsPerDay) || !add_span(local_ms, item(3, 0), kMsPerHour) ||
-        !add_span(local_ms, item(4, 0), kMsPerMinute) || !add_span(local_ms, item(5, 0), kMsPerSecond) ||
-        !add_span(local_ms, item(6, 0), 1))
+    if (!move_local_ms(local_ms, date_offset, kMsPerDay) || !move_local_ms(local_ms, item(3, 0), kMsPerHour) ||
+        !move_local_ms(local_ms, item(4, 0), kMsPerMinute) || !move_local_ms(local_ms, item(5, 0), kMsPerSecond) ||
+        !move_local_ms(local_ms, item(6, 0), 1))
         return overflow();
     return value_from_local(*zone, local_ms);
 }

@@ -133,17 +133,6 @@ Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day) {
     return day * kMsPerDay + ms_of_day;
 }
 
-Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds) {
-    const auto local = wall_clock(value);
-    if (!local) return fail(local.error());
-    // Anything that moves more than the whole calendar span cannot land in range.
-    constexpr int64_t kSpanSeconds = (kMaxDay - kMinDay + 2) * kSecondsPerDay;
-    if (seconds > kSpanSeconds || seconds < -kSpanSeconds) return overflow();
-    const int64_t shifted = local->local_ms() + seconds * kMsPerSecond;
-    if (!day_in_range(floor_div(shifted, kMsPerDay))) return overflow();
-    return value_from_local(value.zone, shifted);
-}
-
 Result<IsoText> to_iso(const TimeValue& value) {
     const auto local = wall_clock(value);
     if (!local) return fail(local.error());

@@ -65,8 +65,15 @@ Result<TimeValue> value_from_local(ZoneId zone, int64_t local_ms);
 // Local milliseconds from a date and a time of day, with range checks.
 Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day);
 
-// The value's local reading moved by a number of seconds, resolved again.
-Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds);
+// Moves local milliseconds by `count` steps of `step_ms`. False when the
+// move does not fit 64 bits or the date leaves the calendar range, which
+// callers report as ArithmeticOverflow. In place and without a Result, so
+// that a chain of moves stays plain arithmetic.
+constexpr bool move_local_ms(int64_t& local_ms, int64_t count, int64_t step_ms) {
+    int64_t span;
+    return !__builtin_mul_overflow(count, step_ms, &span) && !__builtin_add_overflow(local_ms, span, &local_ms) &&
+           day_in_range(floor_div(local_ms, kMsPerDay));
+}
 
 // ISO 8601 text of the value's local time with its offset: at most
 // "+262142-12-31T23:59:59.999+23:59", 33 bytes.
