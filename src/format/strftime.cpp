@@ -1,6 +1,5 @@
 // Expansion of conversion strings: the strftime language with English words.
 #include <algorithm>
-#include <cstdlib>
 
 #include "format/locale.h"
 #include "format/pattern.h"
@@ -141,20 +140,16 @@ int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& dat
     }
 }
 
-// Sign, hours and minutes; seconds of an old local mean time round to the
-// nearest minute, as the ISO text does.
+// Seconds of an old local mean time round to the nearest minute, as the ISO
+// text does; %::z keeps them exactly and %:::z drops whatever is below the hour.
 void append_offset(std::string& out, Spec spec, int32_t offset) {
-    if (spec == Spec::Offset || spec == Spec::OffsetColon)
-        return append_utc_offset(out, offset, spec == Spec::OffsetColon);
-    out += offset < 0 ? '-' : '+';
-    const int32_t magnitude = std::abs(offset);
-    append_padded(out, magnitude / 3600, 2);
-    if (spec == Spec::OffsetHours) return;
-    // %::z keeps the seconds exactly.
-    out += ':';
-    append_padded(out, magnitude / 60 % 60, 2);
-    out += ':';
-    append_padded(out, magnitude % 60, 2);
+    const bool hours_only = spec == Spec::OffsetHours;
+    const OffsetField last = hours_only                    ? OffsetField::Hours
+                             : spec == Spec::OffsetSeconds ? OffsetField::Seconds
+                                                           : OffsetField::Minutes;
+    const OffsetRounding rounding = hours_only ? OffsetRounding::TowardZero : OffsetRounding::Nearest;
+    // One call for the four forms, so that the writer is inlined here.
+    append_utc_offset(out, offset, last, spec != Spec::Offset, rounding);
 }
 
 void append_fraction(std::string& out, const Conversion& c, int millisecond) {

@@ -57,13 +57,30 @@ char* put_date_time(char* at, const LocalDateTime& local, char separator) {
     return put_two(at, local.second());
 }
 
-// Sign, hours, [":"], minutes: 6 bytes.
-char* put_utc_offset(char* at, int32_t offset_seconds, bool colon) {
-    const int32_t minutes = (std::abs(offset_seconds) + 30) / 60;
+constexpr int32_t seconds_in(OffsetField field) {
+    return field == OffsetField::Hours ? kSecondsPerHour : field == OffsetField::Minutes ? kSecondsPerMinute : 1;
+}
+
+// Sign, hours, [":"] minutes, [":"] seconds, as far as `last`: at most 9 bytes.
+char* put_utc_offset(char* at, int32_t offset_seconds, OffsetField last, bool colon, OffsetRounding rounding) {
+    const int32_t unit = seconds_in(last);
+    const int32_t half = rounding == OffsetRounding::Nearest ? unit / 2 : 0;
+    const int32_t count = (std::abs(offset_seconds) + half) / unit;  // of the last field
     *at++ = offset_seconds < 0 ? '-' : '+';
-    at = put_two(at, minutes / 60);
-    if (colon) *at++ = ':';
-    return put_two(at, minutes % 60);
+    switch (last) {
+    case OffsetField::Hours: return put_two(at, count);
+    case OffsetField::Minutes:
+        at = put_two(at, count / 60);
+        if (colon) *at++ = ':';
+        return put_two(at, count % 60);
+    case OffsetField::Seconds:
+        at = put_two(at, count / 3600);
+        if (colon) *at++ = ':';
+        at = put_two(at, count / 60 % 60);
+        if (colon) *at++ = ':';
+        return put_two(at, count % 60);
+    }
+    return at;
 }
 
 }  // namespace
@@ -87,9 +104,10 @@ void append_date_time(std::string& out, const LocalDateTime& local, char separat
     out.append(text, put_date_time(text, local, separator));
 }
 
-void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon) {
-    char text[8];
-    out.append(text, put_utc_offset(text, offset_seconds, colon));
+void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField last, bool colon,
+                       OffsetRounding rounding) {
+    char text[12];
+    out.append(text, put_utc_offset(text, offset_seconds, last, colon, rounding));
 }
 
 TimeValue::TimeValue(int64_t ms, ZoneId z) : utc_ms(ms), zone(z) {
@@ -141,7 +159,7 @@ Result<IsoText> to_iso(const TimeValue& value) {
     *at++ = '.';
     at = put_digits(at, local->millisecond(), 3);
     if (local->offset == 0) *at++ = 'Z';
-    else at = put_utc_offset(at, local->offset, true);
+    else at = put_utc_offset(at, local->offset, OffsetField::Minutes, true, OffsetRounding::Nearest);
     text.size = static_cast<size_t>(at - text.chars);
     return text;
 }

@@ -82,9 +82,17 @@ Result<IsoText> to_iso(const TimeValue& value);
 
 // Appends "YYYY-MM-DD" + separator + "HH:MM:SS" of a local reading.
 void append_date_time(std::string& out, const LocalDateTime& local, char separator);
-// Appends an offset as sign, hours, [":"] minutes. Old local mean time
-// offsets carry seconds; the text shows the nearest minute.
-void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon);
+// The last field an offset's text shows, and what becomes of the seconds
+// below it (old local mean time offsets carry seconds).
+enum class OffsetField : uint8_t { Hours, Minutes, Seconds };
+enum class OffsetRounding : uint8_t { Nearest, TowardZero };  // Nearest: halves away from zero
+
+// Appends an offset as a sign, two-digit hours and, down to `last`, two-digit
+// minutes and seconds, with ":" between the fields when `colon`. The sign is
+// the offset's own even when the fields round to zero ("-00:00").
+void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField last, bool colon,
+                       OffsetRounding rounding);
+
 // Appends a year: four digits for 0..9999, else a sign and at least four.
 void append_iso_year(std::string& out, int64_t year);
 // Appends a number zero-padded to `width` digits (value >= 0).
