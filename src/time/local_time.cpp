@@ -24,14 +24,13 @@ char* put_digits(char* at, int64_t value, int width) {
     return at + width;
 }
 
-// Zero-padded to `width`, longer when the value needs it.
+// Zero-padded to `width` (at most 20), longer when the value needs it.
 char* put_padded(char* at, int64_t value, int width) {
     char digits[20];
     char* const end = digits + sizeof digits;
-    const char* const begin = put_digits_before(end, static_cast<uint64_t>(value));
-    const auto length = static_cast<int>(end - begin);
-    for (int i = length; i < width; ++i) *at++ = '0';
-    std::memcpy(at, begin, static_cast<size_t>(length));
+    const char* const begin = put_padded_before(end, static_cast<uint64_t>(value), width);
+    const auto length = static_cast<size_t>(end - begin);
+    std::memcpy(at, begin, length);
     return at + length;
 }
 
@@ -88,10 +87,7 @@ char* put_utc_offset(char* at, int32_t offset_seconds, OffsetField last, bool co
 void append_padded(std::string& out, int64_t value, int width) {
     char digits[20];
     char* const end = digits + sizeof digits;
-    const char* const begin = put_digits_before(end, static_cast<uint64_t>(value));
-    const auto length = static_cast<int>(end - begin);
-    if (width > length) out.append(static_cast<size_t>(width - length), '0');
-    out.append(begin, static_cast<size_t>(length));
+    out.append(put_padded_before(end, static_cast<uint64_t>(value), width), end);
 }
 
 void append_iso_year(std::string& out, int64_t year) {

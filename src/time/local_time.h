@@ -95,7 +95,8 @@ void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField las
 
 // Appends a year: four digits for 0..9999, else a sign and at least four.
 void append_iso_year(std::string& out, int64_t year);
-// Appends a number zero-padded to `width` digits (value >= 0).
+// Appends a number zero-padded to `width` digits (value >= 0, width <= 20:
+// no int64_t is longer).
 void append_padded(std::string& out, int64_t value, int width);
 
 }  // namespace qt
