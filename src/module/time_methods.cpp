@@ -21,7 +21,6 @@ namespace qt::py {
 namespace {
 
 constexpr FixedString kTime = "QuendrelTime";
-constexpr bool kInstance = true;
 constexpr bool kStatic = false;
 
 constexpr char kParseBatchDoc[] = "Batch parse ISO/naive datetime strings and return unix timestamps (ms).";
@@ -39,7 +38,7 @@ constexpr char kCalendarDoc[] =
     "- +/-6 days: Weekday at HH:mm\n"
     "- otherwise: YYYY-MM-DD HH:mm";
 
-using Construct = Method<kTime, "__new__", construct_time, false, "", "input", "timezone">;
+using Construct = Method<kTime, "__new__", construct_time, kStatic, "", "input", "timezone">;
 
 }  // namespace
 
