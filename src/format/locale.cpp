@@ -6,9 +6,9 @@
 namespace qt {
 
 Result<const LocalePack*> resolve_locale(std::optional<std::string_view> locale) {
-    if (!locale) return &kLocalePacks[0];
+    if (!locale) return &kEnglish;
     const std::string_view trimmed = trim_unicode_space(*locale);
-    if (trimmed.empty()) return &kLocalePacks[0];
+    if (trimmed.empty()) return &kEnglish;
     const std::string lowered = ascii_lower(trimmed);
     // Region and script subtags are accepted whatever they hold.
     const std::string_view language = std::string_view(lowered).substr(0, lowered.find('-'));

@@ -161,12 +161,11 @@ void append_fraction(std::string& out, const Conversion& c, int millisecond) {
 }
 
 void append_conversion(std::string& out, const Conversion& c, const LocalDateTime& local, const CivilDate& date) {
-    const LocalePack& english = kLocalePacks[0];
     switch (c.spec) {
-    case Spec::MonthName: out += english.months[date.month - 1]; return;
-    case Spec::MonthAbbrev: out += english.months_short[date.month - 1]; return;
-    case Spec::WeekdayName: out += english.weekdays[local.weekday()]; return;
-    case Spec::WeekdayAbbrev: out += english.weekdays_short[local.weekday()]; return;
+    case Spec::MonthName: out += kEnglish.months[date.month - 1]; return;
+    case Spec::MonthAbbrev: out += kEnglish.months_short[date.month - 1]; return;
+    case Spec::WeekdayName: out += kEnglish.weekdays[local.weekday()]; return;
+    case Spec::WeekdayAbbrev: out += kEnglish.weekdays_short[local.weekday()]; return;
     case Spec::UpperAmPm: out += local.hour() < 12 ? "AM" : "PM"; return;
     case Spec::LowerAmPm: out += local.hour() < 12 ? "am" : "pm"; return;
     case Spec::FractionAuto:

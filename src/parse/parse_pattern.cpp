@@ -229,7 +229,7 @@ bool read_items(std::string_view conversions, Cursor& text, Fields& f);
 // One conversion: the same specifiers, with the same English words,
 // that the formatter writes.
 bool read_one(const Conversion& c, Cursor& text, Fields& f) {
-    const LocalePack& english = kLocalePacks[0];
+    const LocalePack& english = kEnglish;
     int64_t v;
     switch (c.spec) {
     case Spec::MonthName: return text.name(english.months, true, v) && store(f.month, v + 1);
