@@ -22,14 +22,38 @@ constexpr NameGroup<TimeUnit> kUnitNames[] = {
 };
 constexpr NameIndex<TimeUnit> kUnitTable(kUnitNames);
 
-
-// Indexed by TimeUnit. A month is a twelfth of the mean Gregorian year, a
-// quarter a fourth.
-constexpr int64_t kMsPerMeanYear = kSecondsPerMeanYear * kMsPerSecond;
-constexpr std::array<int64_t, 9> kUnitLengthMs = {
-    1, kMsPerSecond, kMsPerMinute, kMsPerHour, kMsPerDay, kMsPerWeek,
-    kMsPerMeanYear / 12, kMsPerMeanYear / 4, kMsPerMeanYear,
+struct UnitLength {
+    TimeUnit unit;
+    int64_t ms;
 };
+
+// One row per TimeUnit, in its order. A month is a twelfth of the mean
+// Gregorian year, a quarter a fourth.
+constexpr int64_t kMsPerMeanYear = kSecondsPerMeanYear * kMsPerSecond;
+constexpr UnitLength kUnitLengths[] = {
+    {TimeUnit::Millisecond, 1},
+    {TimeUnit::Second, kMsPerSecond},
+    {TimeUnit::Minute, kMsPerMinute},
+    {TimeUnit::Hour, kMsPerHour},
+    {TimeUnit::Day, kMsPerDay},
+    {TimeUnit::Week, kMsPerWeek},
+    {TimeUnit::Month, kMsPerMeanYear / 12},
+    {TimeUnit::Quarter, kMsPerMeanYear / 4},
+    {TimeUnit::Year, kMsPerMeanYear},
+};
+
+constexpr int64_t length_of(TimeUnit unit) { return kUnitLengths[static_cast<size_t>(unit)].ms; }
+
+// unit_length_ms indexes the rows by unit, and is_exact_unit takes the units
+// up to Hour as those shorter than a day: TimeUnit must run from the shortest
+// unit to the longest.
+static_assert([] {
+    for (size_t i = 0; i < std::size(kUnitLengths); ++i)
+        if (static_cast<size_t>(kUnitLengths[i].unit) != i || (i > 0 && kUnitLengths[i].ms <= kUnitLengths[i - 1].ms))
+            return false;
+    return std::size(kUnitLengths) == static_cast<size_t>(TimeUnit::Year) + 1;
+}());
+static_assert(length_of(TimeUnit::Hour) < kMsPerDay && length_of(TimeUnit::Day) == kMsPerDay);
 
 Result<TimeValue> add_exact(const TimeValue& value, int64_t amount, TimeUnit unit) {
     if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
@@ -69,7 +93,7 @@ Result<TimeUnit> parse_unit(std::string_view text) {
     return fail(TimeError::invalid_unit(text));
 }
 
-int64_t unit_length_ms(TimeUnit unit) { return kUnitLengthMs[static_cast<size_t>(unit)]; }
+int64_t unit_length_ms(TimeUnit unit) { return length_of(unit); }
 
 bool is_exact_unit(TimeUnit unit) { return unit <= TimeUnit::Hour; }
 

@@ -12,7 +12,10 @@ namespace {
 constexpr Conversion number(Spec spec, int width, Pad pad = Pad::Zero) { return {spec, pad, width, 0, {}}; }
 constexpr Conversion word(Spec spec) { return {spec, Pad::None, 0, 0, {}}; }
 constexpr Conversion text(Spec spec, std::string_view t) { return {spec, Pad::None, 0, 0, t}; }
+// The numbers open the Spec list and Timestamp closes them.
 constexpr bool is_number(Spec spec) { return spec <= Spec::Timestamp; }
+static_assert(Spec{} == Spec::Year && static_cast<int>(Spec::Timestamp) + 1 == static_cast<int>(Spec::MonthName),
+              "is_number takes the Specs from Year to Timestamp, and no other, for numbers");
 
 // The fraction forms after "%": ".f", ".3f", ".6f", ".9f", "3f", "6f", "9f".
 std::optional<Conversion> read_fraction(std::string_view s, size_t& at) {
