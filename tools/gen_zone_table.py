@@ -21,6 +21,7 @@ from __future__ import annotations
 
 import calendar
 import datetime
+import enum
 import os
 import re
 import struct
@@ -126,16 +127,26 @@ def posix_seconds(text: str) -> int:
     return sign * (parts[0] * 3600 + parts[1] * 60 + parts[2])
 
 
-def parse_date_rule(text: str) -> tuple[int, int, int, int, int]:
-    """(kind, month, week, weekday_or_day, seconds); kind 0 = Jn, 1 = n, 2 = Mm.w.d."""
+class DateRuleKind(enum.Enum):
+    """The three ways a POSIX TZ string names the day of a change. The
+    member names are those of the C++ enum zone_table::DateRuleKind, which
+    the generated table spells out."""
+
+    JulianDay = "Jn"  # day 1..365, 29 February never counted
+    ZeroBasedDay = "n"  # day 0..365, 29 February counted
+    MonthWeekDay = "Mm.w.d"  # weekday d of week w (5 == last) of month m
+
+
+def parse_date_rule(text: str) -> tuple[DateRuleKind, int, int, int, int]:
+    """(kind, month, week, weekday_or_day, seconds)."""
     date, _, time = text.partition("/")
     seconds = posix_seconds(time) if time else 7200
     if date.startswith("J"):
-        return (0, 0, 0, int(date[1:]), seconds)
+        return (DateRuleKind.JulianDay, 0, 0, int(date[1:]), seconds)
     if date.startswith("M"):
         month, week, weekday = (int(p) for p in date[1:].split("."))
-        return (2, month, week, weekday, seconds)
-    return (1, 0, 0, int(date), seconds)
+        return (DateRuleKind.MonthWeekDay, month, week, weekday, seconds)
+    return (DateRuleKind.ZeroBasedDay, 0, 0, int(date), seconds)
 
 
 def parse_footer(footer: str) -> tuple | None:
@@ -207,7 +218,7 @@ def check_rule(name: str, rule: tuple | None) -> None:
         return
     start, end = rule[2], rule[3]
     for date_rule in (start, end):
-        if date_rule[0] != 2 or not 2 <= date_rule[1] <= 11:
+        if date_rule[0] is not DateRuleKind.MonthWeekDay or not 2 <= date_rule[1] <= 11:
             raise ValueError(f"{name}: rule change {date_rule} is not a month rule away from New Year")
     if start[1] == end[1]:
         raise ValueError(f"{name}: both rule changes fall in month {start[1]}")
@@ -319,7 +330,8 @@ def rule_literal(rule: tuple | None) -> str:
         return f"{{{std}, {dst}, false, {{}}, {{}}}}"
 
     def date(r):
-        return "{" + ", ".join(str(v) for v in r) + "}"
+        kind, *fields = r
+        return "{" + ", ".join([f"DateRuleKind::{kind.name}"] + [str(v) for v in fields]) + "}"
 
     return f"{{{std}, {dst}, true, {date(start)}, {date(end)}}}"
 

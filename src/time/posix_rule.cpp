@@ -11,29 +11,28 @@ namespace qt {
 namespace {
 
 using zone_table::DateRule;
+using zone_table::DateRuleKind;
 using zone_table::PosixRule;
+
+// The day number on which `rule` fires in `year`.
+constexpr int64_t change_day(const DateRule& rule, int64_t year) {
+    switch (rule.kind) {
+    case DateRuleKind::JulianDay: return days_from_civil(year, 1, 1) + rule.day - 1 + (rule.day >= 60 && is_leap(year));
+    case DateRuleKind::ZeroBasedDay: return days_from_civil(year, 1, 1) + rule.day;
+    case DateRuleKind::MonthWeekDay: break;
+    }
+    const int64_t first = days_from_civil(year, rule.month, 1);
+    const int first_weekday = weekday_from_days(first);
+    int64_t mday = 1 + (rule.day - first_weekday + 7) % 7 + 7 * (rule.week - 1);
+    const int length = days_in_month(year, rule.month);
+    while (mday > length) mday -= 7;  // week 5 is the last one, whichever it is
+    return first + mday - 1;
+}
 
 // Seconds since the epoch, counted as if local time were UTC, at which
 // `rule` fires in `year`.
 constexpr int64_t local_change_time(const DateRule& rule, int64_t year) {
-    int64_t day;
-    switch (rule.kind) {
-    case 0:  // Jn: 1..365, 29 February never counted
-        day = days_from_civil(year, 1, 1) + rule.day - 1 + (rule.day >= 60 && is_leap(year));
-        break;
-    case 1:  // n: 0..365, leap days counted
-        day = days_from_civil(year, 1, 1) + rule.day;
-        break;
-    default: {  // Mm.w.d: weekday d of week w (5 == last) of month m
-        const int64_t first = days_from_civil(year, rule.month, 1);
-        const int first_weekday = weekday_from_days(first);
-        int64_t mday = 1 + (rule.day - first_weekday + 7) % 7 + 7 * (rule.week - 1);
-        const int length = days_in_month(year, rule.month);
-        while (mday > length) mday -= 7;
-        day = first + mday - 1;
-    }
-    }
-    return day * kSecondsPerDay + rule.seconds;
+    return change_day(rule, year) * kSecondsPerDay + rule.seconds;
 }
 
 // The UTC instants at which daylight saving starts and ends in one year.
