@@ -21,6 +21,7 @@ from __future__ import annotations
 
 import calendar
 import datetime
+import enum
 import os
 import re
 import struct
@@ -33,7 +34,9 @@ TZDATA_DIR = os.path.dirname(tzdata.__file__)
 HASH_SLOTS = 1024  # power of two, load factor ~0.58
 HASH_BUCKETS = 256
 MASK64 = (1 << 64) - 1
-MIN_CHANGE_SPACING = 2 * 86400  # seconds between two changes of one zone
+SECONDS_PER_HOUR = 3600
+SECONDS_PER_DAY = 24 * SECONDS_PER_HOUR
+MIN_CHANGE_SPACING = 2 * SECONDS_PER_DAY  # seconds between two changes of one zone
 INT64_MIN = -(1 << 63)
 EPOCH_ORDINAL = datetime.date(1970, 1, 1).toordinal()
 
@@ -47,7 +50,7 @@ class ZoneData:
     transition_types: tuple[int, ...]  # index into types
     types: tuple[tuple[int, bool], ...]  # (total offset seconds, dst part non-zero)
     before_type: int                   # type in force before the first transition
-    rule: tuple | None                 # parsed footer, None when there is none
+    rule: PosixRule | None             # parsed footer, None when there is none
 
 
 def read_tzif(data: bytes) -> tuple[list[int], list[int], list[tuple[int, int]], bytes]:
@@ -107,7 +110,7 @@ def dst_parts(indexes: list[int], types: list[tuple[int, int]]) -> list[int]:
     else:
         for idx in range(len(types)):
             if not parts[idx] and isdst[idx]:
-                parts[idx] = 3600
+                parts[idx] = SECONDS_PER_HOUR
     return parts
 
 
@@ -119,27 +122,63 @@ OFFSET = r"[+-]?\d{1,3}(?::\d{1,2}(?::\d{1,2})?)?"
 RULE_RE = re.compile(rf"^({NAME})({OFFSET})(?:({NAME})({OFFSET})?(?:,([^,]+),([^,]+))?)?$")
 
 
+class DateRuleKind(enum.Enum):
+    """The three ways a POSIX TZ string names the day of a change. The
+    member names are those of the C++ enum zone_table::DateRuleKind, which
+    the generated table spells out."""
+
+    JulianDay = "Jn"  # day 1..365, 29 February never counted
+    ZeroBasedDay = "n"  # day 0..365, 29 February counted
+    MonthWeekDay = "Mm.w.d"  # weekday d of week w (5 == last) of month m
+
+
+@dataclass(frozen=True)
+class DateRule:
+    """A day and a time of change, e.g. "M3.2.0/2" (zone_table::DateRule)."""
+
+    kind: DateRuleKind
+    month: int    # 1..12 for MonthWeekDay, else 0
+    week: int     # 1..5 for MonthWeekDay (5 == last), else 0
+    day: int      # weekday 0..6 (Sunday = 0) for MonthWeekDay, else the day number
+    seconds: int  # local time of the change
+
+
+@dataclass(frozen=True)
+class PosixRule:
+    """The rule of a TZif footer (zone_table::PosixRule)."""
+
+    std_offset: int            # seconds east of UTC
+    dst_offset: int            # seconds east of UTC in daylight time; std_offset without it
+    start: DateRule | None     # in local standard time; None without daylight time
+    end: DateRule | None       # in local daylight time
+
+    @property
+    def has_dst(self) -> bool:
+        return self.start is not None
+
+
 def posix_seconds(text: str) -> int:
+    """[+|-]hh[:mm[:ss]] as seconds."""
     sign = -1 if text.startswith("-") else 1
     parts = [int(p) for p in text.lstrip("+-").split(":")]
     parts += [0] * (3 - len(parts))
-    return sign * (parts[0] * 3600 + parts[1] * 60 + parts[2])
+    return sign * (parts[0] * SECONDS_PER_HOUR + parts[1] * 60 + parts[2])
 
 
-def parse_date_rule(text: str) -> tuple[int, int, int, int, int]:
-    """(kind, month, week, weekday_or_day, seconds); kind 0 = Jn, 1 = n, 2 = Mm.w.d."""
+def parse_date_rule(text: str) -> DateRule:
+    """Jn, n or Mm.w.d, then an optional /time (02:00 when left out)."""
     date, _, time = text.partition("/")
-    seconds = posix_seconds(time) if time else 7200
+    seconds = posix_seconds(time) if time else 2 * SECONDS_PER_HOUR
     if date.startswith("J"):
-        return (0, 0, 0, int(date[1:]), seconds)
+        return DateRule(DateRuleKind.JulianDay, 0, 0, int(date[1:]), seconds)
     if date.startswith("M"):
         month, week, weekday = (int(p) for p in date[1:].split("."))
-        return (2, month, week, weekday, seconds)
-    return (1, 0, 0, int(date), seconds)
+        return DateRule(DateRuleKind.MonthWeekDay, month, week, weekday, seconds)
+    return DateRule(DateRuleKind.ZeroBasedDay, 0, 0, int(date), seconds)
 
 
-def parse_footer(footer: str) -> tuple | None:
-    """(std_offset, dst_offset, start, end) in seconds east of UTC, or None."""
+def parse_footer(footer: str) -> PosixRule | None:
+    """The footer's rule, with offsets east of UTC; None for an empty footer."""
     if not footer:
         return None
     match = RULE_RE.match(footer)
@@ -148,14 +187,29 @@ def parse_footer(footer: str) -> tuple | None:
     _std, std_off, dst, dst_off, start, end = match.groups()
     std_offset = -posix_seconds(std_off)
     if dst is None:
-        return (std_offset, std_offset, None, None)
-    dst_offset = -posix_seconds(dst_off) if dst_off else std_offset + 3600
+        return PosixRule(std_offset, std_offset, None, None)
+    dst_offset = -posix_seconds(dst_off) if dst_off else std_offset + SECONDS_PER_HOUR
     if start is None:  # POSIX default: the US rules
         start, end = "M3.2.0", "M11.1.0"
-    return (std_offset, dst_offset, parse_date_rule(start), parse_date_rule(end))
+    return PosixRule(std_offset, dst_offset, parse_date_rule(start), parse_date_rule(end))
+
+
+def daylight_rule(data: ZoneData) -> PosixRule | None:
+    """The zone's closing rule when it has daylight time, else None."""
+    return data.rule if data.rule is not None and data.rule.has_dst else None
+
+
+# ------------------------------------------------------------------- zones
+
+
+def zone_names() -> list[str]:
+    """The package's zone names, without "Factory"."""
+    with open(os.path.join(TZDATA_DIR, "zones")) as f:
+        return [n for n in f.read().split() if n != "Factory"]
 
 
 def load_zone(name: str) -> ZoneData:
+    """One zone's TZif file, with its types deduplicated."""
     path = os.path.join(TZDATA_DIR, "zoneinfo", *name.split("/"))
     with open(path, "rb") as f:
         transitions, indexes, raw_types, footer = read_tzif(f.read())
@@ -180,37 +234,65 @@ def load_zone(name: str) -> ZoneData:
     )
 
 
+def load_zones(names: list[str]) -> tuple[list[ZoneData], list[int]]:
+    """The distinct zone data (links share one), and for each name the index
+    of its data. Every zone is checked against what the lookups rely on."""
+    datas: list[ZoneData] = []
+    data_index: dict[ZoneData, int] = {}
+    zone_data = []
+    for name in names:
+        data = load_zone(name)
+        check_rule(name, data.rule)
+        check_spacing(name, data)
+        if data not in data_index:
+            data_index[data] = len(datas)
+            datas.append(data)
+        zone_data.append(data_index[data])
+    return datas, zone_data
+
+
+def distinct_daylight_rules(datas: list[ZoneData]) -> list[PosixRule]:
+    """The closing rules with daylight time, each once, in order of first use."""
+    rules: list[PosixRule] = []
+    for data in datas:
+        rule = daylight_rule(data)
+        if rule is not None and rule not in rules:
+            rules.append(rule)
+    return rules
+
+
 # ------------------------------------------------- what the lookups rely on
 
 
-def rule_changes(rule: tuple, year: int) -> tuple[int, int]:
-    """UTC seconds at which a footer rule starts and ends daylight time in a
-    year (Mm.w.d rules, the only kind check_rule lets through)."""
-    std, dst, start, end = rule
-
-    def local_seconds(date_rule: tuple) -> int:
-        _kind, month, week, weekday, seconds = date_rule
-        first = datetime.date(year, month, 1)
-        day = 1 + (weekday - first.isoweekday() % 7) % 7 + 7 * (week - 1)
-        while day > calendar.monthrange(year, month)[1]:
-            day -= 7
-        return (first.toordinal() + day - 1 - EPOCH_ORDINAL) * 86400 + seconds
-
-    return local_seconds(start) - std, local_seconds(end) - dst
+def local_change_time(rule: DateRule, year: int) -> int:
+    """Seconds since the epoch, counted as if local time were UTC, at which a
+    month-week-day rule (the only kind check_rule lets through) fires in a
+    year."""
+    first = datetime.date(year, rule.month, 1)
+    day = 1 + (rule.day - first.isoweekday() % 7) % 7 + 7 * (rule.week - 1)
+    while day > calendar.monthrange(year, rule.month)[1]:
+        day -= 7  # week 5 is the last one, whichever it is
+    return (first.toordinal() + day - 1 - EPOCH_ORDINAL) * SECONDS_PER_DAY + rule.seconds
 
 
-def check_rule(name: str, rule: tuple | None) -> None:
+def change_instants(rule: PosixRule, year: int) -> tuple[int, int]:
+    """UTC seconds at which a rule starts and ends daylight time in a year."""
+    start = local_change_time(rule.start, year) - rule.std_offset
+    end = local_change_time(rule.end, year) - rule.dst_offset
+    return start, end
+
+
+def check_rule(name: str, rule: PosixRule | None) -> None:
     """A rule's two changes must fall in different months between February
     and November: then each year's changes lie inside that year, far from
     New Year, whether the year is counted in UTC or in local time."""
-    if rule is None or rule[2] is None:
+    if rule is None or not rule.has_dst:
         return
-    start, end = rule[2], rule[3]
-    for date_rule in (start, end):
-        if date_rule[0] != 2 or not 2 <= date_rule[1] <= 11:
+    for date_rule in (rule.start, rule.end):
+        if date_rule.kind is not DateRuleKind.MonthWeekDay or not 2 <= date_rule.month <= 11:
             raise ValueError(f"{name}: rule change {date_rule} is not a month rule away from New Year")
-    if start[1] == end[1]:
-        raise ValueError(f"{name}: both rule changes fall in month {start[1]}")
+    if rule.start.month == rule.end.month:
+        raise ValueError(f"{name}: both rule changes fall in month {rule.start.month}")
 
 
 def offsets_around(data: ZoneData) -> list[tuple[int, int]]:
@@ -223,10 +305,11 @@ def check_spacing(name: str, data: ZoneData) -> None:
     """Changes of offset at least MIN_CHANGE_SPACING apart, the listed ones
     and the rule's first ones after them alike."""
     changes = list(data.transitions)
-    if changes and data.rule is not None and data.rule[2] is not None:
+    rule = daylight_rule(data)
+    if changes and rule is not None:
         last = changes[-1]
         year = datetime.datetime.fromtimestamp(last, datetime.timezone.utc).year
-        changes += sorted(c for y in (year, year + 1) for c in rule_changes(data.rule, y) if c > last)
+        changes += sorted(c for y in (year, year + 1) for c in change_instants(rule, y) if c > last)
     for earlier, later in zip(changes, changes[1:]):
         if later - earlier < MIN_CHANGE_SPACING:
             raise ValueError(f"{name}: changes at {earlier} and {later} lie too close together")
@@ -296,6 +379,8 @@ def build_perfect_hash(names: list[str]) -> tuple[list[int], list[int]]:
                 break
         else:
             raise RuntimeError("no displacement found")
+    if max(displacements) >= 1 << 16:
+        raise RuntimeError("displacement does not fit 16 bits")
     return displacements, slots
 
 
@@ -311,53 +396,85 @@ def c_string(text: str) -> str:
     return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
-def rule_literal(rule: tuple | None) -> str:
+def date_rule_literal(rule: DateRule) -> str:
+    return f"{{DateRuleKind::{rule.kind.name}, {rule.month}, {rule.week}, {rule.day}, {rule.seconds}}}"
+
+
+def rule_literal(rule: PosixRule | None) -> str:
     if rule is None:
         return "{0, 0, false, {}, {}}"
-    std, dst, start, end = rule
-    if start is None:
-        return f"{{{std}, {dst}, false, {{}}, {{}}}}"
-
-    def date(r):
-        return "{" + ", ".join(str(v) for v in r) + "}"
-
-    return f"{{{std}, {dst}, true, {date(start)}, {date(end)}}}"
+    if not rule.has_dst:
+        return f"{{{rule.std_offset}, {rule.dst_offset}, false, {{}}, {{}}}}"
+    start, end = date_rule_literal(rule.start), date_rule_literal(rule.end)
+    return f"{{{rule.std_offset}, {rule.dst_offset}, true, {start}, {end}}}"
 
 
-def dst_rules_header(rules: list[tuple]) -> list[str]:
-    """The distinct daylight-saving rules, visible to the compiler so that it
-    can work out their change instants for the common years ahead of time."""
-    lines = [
-        "// Generated by tools/gen_zone_table.py. Do not edit.",
-        "#pragma once",
-        '#include "time/zone_table.h"',
-        "",
-        "namespace qt::zone_table {",
-        "",
-        f"inline constexpr int kDstRuleCount = {len(rules)};",
-        f"inline constexpr PosixRule kDstRules[{max(len(rules), 1)}] = {{",
-    ]
-    lines += [f"    {rule_literal(r)}," for r in rules] or ["    {0, 0, false, {}, {}},"]
-    lines += ["};", "", "}  // namespace qt::zone_table", ""]
-    return lines
+def array_definition(declaration: str, values: list[str], per_row: int) -> list[str]:
+    """`declaration[N] = {`, the N values `per_row` to a line, and `};`."""
+    rows = ["    " + ", ".join(values[i : i + per_row]) + "," for i in range(0, len(values), per_row)]
+    return [f"{declaration}[{len(values)}] = {{", *rows, "};", ""]
 
 
-def generate(out_path: str) -> None:
-    with open(os.path.join(TZDATA_DIR, "zones")) as f:
-        names = [n for n in f.read().split() if n != "Factory"]
-    datas: list[ZoneData] = []
-    data_index: dict[ZoneData, int] = {}
-    zone_data = []
-    for name in names:
-        data = load_zone(name)
-        check_rule(name, data.rule)
-        check_spacing(name, data)
-        if data not in data_index:
-            data_index[data] = len(datas)
-            datas.append(data)
-        zone_data.append(data_index[data])
+def names_section(names: list[str], zone_data: list[int]) -> list[str]:
+    """Each name, its length in bytes and the index of its data record."""
+    return (
+        array_definition("const char* const kNames", [c_string(n) for n in names], 1)
+        + array_definition("const uint8_t kNameLengths", [str(len(n.encode())) for n in names], 24)
+        + array_definition("const uint16_t kZoneData", [str(d) for d in zone_data], 24)
+    )
+
+
+def transitions_section(datas: list[ZoneData]) -> list[str]:
+    """The transitions of every data record one after the other, with their
+    local readings and types, and the types themselves."""
+    transitions = [t for data in datas for t in data.transitions]
+    readings = [r for data in datas for r in local_readings(data)]
+    transition_types = [t for data in datas for t in data.transition_types]
+    types = [t for data in datas for t in data.types]
+    # A C++ array cannot be empty: a table without transitions gets one filler.
+    transition_values = [f"{t}LL" for t in transitions] or ["0"]
+    reading_values = [f"{{{before}LL, {after}LL}}" for before, after in readings] or ["{0, 0}"]
+    transition_type_values = [str(t) for t in transition_types] or ["0"]
+    type_values = [f"{{{offset}, {'true' if dst else 'false'}}}" for offset, dst in types]
+    return (
+        array_definition("const int64_t kTransitions", transition_values, 8)
+        + array_definition("const LocalReadings kLocalReadings", reading_values, 4)
+        + array_definition("const uint8_t kTransitionTypes", transition_type_values, 32)
+        + array_definition("const OffsetType kTypes", type_values, 6)
+    )
+
+
+def records_section(datas: list[ZoneData], daylight_rules: list[PosixRule]) -> list[str]:
+    """One record per data: where its transitions and types start, its
+    daylight rule's index and its closing rule."""
+    records = []
+    first_transition = first_type = 0
+    for data in datas:
+        rule = daylight_rule(data)
+        dst_rule = daylight_rules.index(rule) if rule is not None else -1
+        records.append(
+            f"{{{first_transition}, {len(data.transitions)}, {first_type}, {data.before_type}, "
+            f"{dst_rule}, {int64_literal(rule_after(data))}, "
+            f"{int64_literal(rule_local_from(data))}, {rule_literal(data.rule)}}}"
+        )
+        first_transition += len(data.transitions)
+        first_type += len(data.types)
+    return array_definition("const ZoneRecord kRecords", records, 1)
+
+
+def hash_section(displacements: list[int], slots: list[int]) -> list[str]:
+    """The perfect hash of the names: a displacement per bucket, a name per slot."""
+    return (
+        array_definition("const uint16_t kDisplacements", [str(d) for d in displacements], 16)
+        + array_definition("const int16_t kSlots", [str(s) for s in slots], 16)
+    )
+
+
+def table_source(
+    names: list[str], datas: list[ZoneData], zone_data: list[int], daylight_rules: list[PosixRule]
+) -> str:
+    """zone_table.cpp: the definitions zone_table.h declares."""
     displacements, slots = build_perfect_hash(names)
-
     lines = [
         "// Generated by tools/gen_zone_table.py from the tzdata package. Do not edit.",
         '#include "time/zone_table.h"',
@@ -366,54 +483,18 @@ def generate(out_path: str) -> None:
         "",
         "namespace qt::zone_table {",
         "",
-        f"const char* const kNames[{len(names)}] = {{",
     ]
-    lines += [f"    {c_string(n)}," for n in names]
-    lines += ["};", "", f"const uint8_t kNameLengths[{len(names)}] = {{"]
-    lines += ["    " + ", ".join(str(len(n.encode())) for n in names[i : i + 24]) + "," for i in range(0, len(names), 24)]
-    lines += ["};", "", f"const uint16_t kZoneData[{len(names)}] = {{"]
-    lines += ["    " + ", ".join(str(d) for d in zone_data[i : i + 24]) + "," for i in range(0, len(zone_data), 24)]
-    lines += ["};", ""]
+    lines += names_section(names, zone_data)
+    lines += transitions_section(datas)
+    lines += records_section(datas, daylight_rules)
+    lines += hash_section(displacements, slots)
+    lines += ["}  // namespace qt::zone_table", ""]
+    return "\n".join(lines)
 
-    transitions, transition_types, types, records = [], [], [], []
-    readings: list[tuple[int, int]] = []
-    dst_rules: list[tuple] = []
-    for data in datas:
-        dst_rule = -1
-        if data.rule is not None and data.rule[2] is not None:
-            if data.rule not in dst_rules:
-                dst_rules.append(data.rule)
-            dst_rule = dst_rules.index(data.rule)
-        records.append(
-            f"    {{{len(transitions)}, {len(data.transitions)}, {len(types)}, {data.before_type}, "
-            f"{dst_rule}, {int64_literal(rule_after(data))}, "
-            f"{int64_literal(rule_local_from(data))}, {rule_literal(data.rule)}}},"
-        )
-        transitions += data.transitions
-        readings += local_readings(data)
-        transition_types += data.transition_types
-        types += data.types
 
-    def int_rows(values, per_row):
-        return ["    " + ", ".join(values[i : i + per_row]) + "," for i in range(0, len(values), per_row)]
-
-    lines += [f"const int64_t kTransitions[{max(len(transitions), 1)}] = {{"]
-    lines += int_rows([f"{t}LL" for t in transitions] or ["0"], 8)
-    lines += ["};", "", f"const LocalReadings kLocalReadings[{max(len(readings), 1)}] = {{"]
-    lines += int_rows([f"{{{b}LL, {a}LL}}" for b, a in readings] or ["{0, 0}"], 4)
-    lines += ["};", "", f"const uint8_t kTransitionTypes[{max(len(transition_types), 1)}] = {{"]
-    lines += int_rows([str(t) for t in transition_types] or ["0"], 32)
-    lines += ["};", "", f"const OffsetType kTypes[{len(types)}] = {{"]
-    lines += int_rows([f"{{{off}, {'true' if dst else 'false'}}}" for off, dst in types], 6)
-    lines += ["};", "", f"const ZoneRecord kRecords[{len(datas)}] = {{"]
-    lines += records
-    lines += ["};", "", f"const uint16_t kDisplacements[{HASH_BUCKETS}] = {{"]
-    lines += int_rows([str(d) for d in displacements], 16)
-    lines += ["};", "", f"const int16_t kSlots[{HASH_SLOTS}] = {{"]
-    lines += int_rows([str(s) for s in slots], 16)
-    lines += ["};", "", "}  // namespace qt::zone_table", ""]
-
-    header_facts = [
+def size_header(names: list[str]) -> str:
+    """zone_table_size.h: the sizes zone_table.h declares its arrays with."""
+    lines = [
         "// Generated by tools/gen_zone_table.py. Do not edit.",
         "#pragma once",
         f"#define QT_ZONE_COUNT {len(names)}",
@@ -422,16 +503,44 @@ def generate(out_path: str) -> None:
         f"#define QT_HASH_BUCKETS {HASH_BUCKETS}",
         "",
     ]
-    if max(displacements) >= 1 << 16:
-        raise RuntimeError("displacement does not fit 16 bits")
-    os.makedirs(os.path.dirname(os.path.abspath(out_path)), exist_ok=True)
-    with open(out_path, "w") as f:
-        f.write("\n".join(lines))
+    return "\n".join(lines)
+
+
+def dst_rules_header(rules: list[PosixRule]) -> str:
+    """zone_dst_rules.h: the distinct daylight-saving rules, visible to the
+    compiler so that it can work out their change instants for the common
+    years ahead of time."""
+    lines = [
+        "// Generated by tools/gen_zone_table.py. Do not edit.",
+        "#pragma once",
+        '#include "time/zone_table.h"',
+        "",
+        "namespace qt::zone_table {",
+        "",
+        f"inline constexpr int kDstRuleCount = {len(rules)};",
+    ]
+    # A C++ array cannot be empty: without daylight rules it holds one filler.
+    values = [rule_literal(r) for r in rules] or [rule_literal(None)]
+    lines += array_definition("inline constexpr PosixRule kDstRules", values, 1)
+    lines += ["}  // namespace qt::zone_table", ""]
+    return "\n".join(lines)
+
+
+def generate(out_path: str) -> None:
+    """Writes the table source to out_path and its two headers beside it."""
+    names = zone_names()
+    datas, zone_data = load_zones(names)
+    daylight_rules = distinct_daylight_rules(datas)
     out_dir = os.path.dirname(os.path.abspath(out_path))
-    with open(os.path.join(out_dir, "zone_table_size.h"), "w") as f:
-        f.write("\n".join(header_facts))
-    with open(os.path.join(out_dir, "zone_dst_rules.h"), "w") as f:
-        f.write("\n".join(dst_rules_header(dst_rules)))
+    outputs = {
+        out_path: table_source(names, datas, zone_data, daylight_rules),
+        os.path.join(out_dir, "zone_table_size.h"): size_header(names),
+        os.path.join(out_dir, "zone_dst_rules.h"): dst_rules_header(daylight_rules),
+    }
+    os.makedirs(out_dir, exist_ok=True)
+    for path, text in outputs.items():
+        with open(path, "w") as f:
+            f.write(text)
 
 
 if __name__ == "__main__":

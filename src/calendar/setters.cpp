@@ -10,9 +10,9 @@ namespace {
 int64_t step_ms(TimeField field) {
     switch (field) {
     case TimeField::Millisecond: return 1;
-    case TimeField::Second: return 1000;
-    case TimeField::Minute: return 60'000;
-    case TimeField::Hour: return 3'600'000;
+    case TimeField::Second: return kMsPerSecond;
+    case TimeField::Minute: return kMsPerMinute;
+    case TimeField::Hour: return kMsPerHour;
     case TimeField::Day:
     case TimeField::Date: return kMsPerDay;
     default: return 0;
@@ -21,11 +21,12 @@ int64_t step_ms(TimeField field) {
 
 // The local reading moved by (n - current) steps. A distance too large to
 // hold is refused like a date past the range: no such move can land in it.
-Result<int64_t> shifted(const LocalDateTime& local, int64_t n, int64_t current, int64_t step) {
-    int64_t steps, span, moved;
-    if (__builtin_sub_overflow(n, current, &steps) || __builtin_mul_overflow(steps, step, &span) ||
-        __builtin_add_overflow(local.local_ms(), span, &moved) || !day_in_range(floor_div(moved, kMsPerDay)))
-        return overflow();
+// Inlined into both callers: handed back out of line, the Result costs more
+// than the move.
+[[gnu::always_inline]] inline Result<int64_t> shifted(const LocalDateTime& local, int64_t n, int64_t current,
+                                                      int64_t step) {
+    int64_t steps, moved = local.local_ms();
+    if (__builtin_sub_overflow(n, current, &steps) || !move_local_ms(moved, steps, step)) return overflow();
     return moved;
 }
 
@@ -56,20 +57,14 @@ Result<int64_t> new_local_ms(const LocalDateTime& local, TimeField field, int64_
     return local_ms_in_month(local, n, local.date().month);
 }
 
-// Moves the local reading by whole steps of `step_seconds` from the current
+// Moves the local reading by whole steps of `step_ms` from the current
 // reading to n.
 template <class Reading>
-Result<TimeValue> step_to(const TimeValue& value, int64_t n, Reading reading, int64_t step_seconds) {
+Result<TimeValue> step_to(const TimeValue& value, int64_t n, Reading reading, int64_t step_ms) {
     QT_TRY(const auto local, wall_clock(value));
-    int64_t steps, seconds;
-    if (__builtin_sub_overflow(n, int64_t{reading(local.day)}, &steps) ||
-        __builtin_mul_overflow(steps, step_seconds, &seconds))
-        return overflow();
-    return wall_clock_shift(value, seconds);
+    QT_TRY(const auto moved, shifted(local, n, reading(local.day), step_ms));
+    return value_from_local(value.zone, moved);
 }
-
-constexpr int64_t kDaySeconds = 86'400;
-constexpr int64_t kWeekSeconds = 7 * kDaySeconds;
 
 }  // namespace
 
@@ -95,19 +90,19 @@ Result<TimeValue> time_ops::set_quarter(const TimeValue& v, int64_t n) { return 
 Result<TimeValue> time_ops::set_year(const TimeValue& v, int64_t n) { return set_field(v, TimeField::Year, n); }
 
 Result<TimeValue> time_ops::set_iso_weekday(const TimeValue& v, int64_t n) {
-    return step_to(v, n, iso_weekday_from_days, kDaySeconds);
+    return step_to(v, n, iso_weekday_from_days, kMsPerDay);
 }
 
 Result<TimeValue> time_ops::set_day_of_year(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return qt::day_of_year(day); }, kDaySeconds);
+    return step_to(v, n, [](int64_t day) { return qt::day_of_year(day); }, kMsPerDay);
 }
 
 Result<TimeValue> time_ops::set_iso_week(const TimeValue& v, int64_t n) {
-    return step_to(v, n, [](int64_t day) { return iso_week_date(day).week; }, kWeekSeconds);
+    return step_to(v, n, [](int64_t day) { return iso_week_date(day).week; }, kMsPerWeek);
 }
 
 Result<TimeValue> time_ops::set_week(const TimeValue& v, int64_t n) {
-    return step_to(v, n, sunday_week_of_days, kWeekSeconds);
+    return step_to(v, n, sunday_week_of_days, kMsPerWeek);
 }
 
 }  // namespace qt

@@ -8,6 +8,12 @@ Result<TimeValue> value_at(ZoneId zone, int64_t utc_ms, ZoneOffset offset) {
     return TimeValue{utc_ms, zone, offset};
 }
 
+// The second a millisecond falls in, and the first and last millisecond of
+// a second.
+constexpr int64_t second_of(int64_t ms) { return floor_div(ms, kMsPerSecond); }
+constexpr int64_t first_ms_of(int64_t second) { return second * kMsPerSecond; }
+constexpr int64_t last_ms_of(int64_t second) { return second * kMsPerSecond + kMsPerSecond - 1; }
+
 // ---- Calendar periods (day .. year): runs of whole local days. A period
 // starts at the first instant whose reading falls in it and ends at the last
 // one, wherever the zone's changes put them.
@@ -52,8 +58,8 @@ int64_t period_days(int64_t first_day, TimeUnit unit) {
 // shown twice counts from its first pass, a skipped one from where the
 // clocks landed.
 Result<TimeValue> first_instant_from(ZoneId zone, const LocalLookup& found) {
-    if (found.kind == LocalLookup::Kind::Skipped) return value_at(zone, found.change * 1000, found.after);
-    return value_at(zone, found.instant_before() * 1000, found.before);
+    if (found.kind == LocalLookup::Kind::Skipped) return value_at(zone, first_ms_of(found.change), found.after);
+    return value_at(zone, first_ms_of(found.instant_before()), found.before);
 }
 
 // The last millisecond whose reading lies within the second looked up or
@@ -61,14 +67,14 @@ Result<TimeValue> first_instant_from(ZoneId zone, const LocalLookup& found) {
 // just before the clocks jumped over it.
 Result<TimeValue> last_instant_through(ZoneId zone, const LocalLookup& found) {
     switch (found.kind) {
-    case LocalLookup::Kind::Repeated: return value_at(zone, found.instant_after() * 1000 + 999, found.after);
-    case LocalLookup::Kind::Skipped: return value_at(zone, found.change * 1000 - 1, found.before);
-    default: return value_at(zone, found.instant_before() * 1000 + 999, found.before);
+    case LocalLookup::Kind::Repeated: return value_at(zone, last_ms_of(found.instant_after()), found.after);
+    case LocalLookup::Kind::Skipped: return value_at(zone, first_ms_of(found.change) - 1, found.before);
+    default: return value_at(zone, last_ms_of(found.instant_before()), found.before);
     }
 }
 
 Result<TimeValue> calendar_start(ZoneId zone, int64_t first_day) {
-    return first_instant_from(zone, lookup_local(zone, first_day * 86400));
+    return first_instant_from(zone, lookup_local(zone, first_day * kSecondsPerDay));
 }
 
 Result<TimeValue> calendar_end(ZoneId zone, int64_t first_day, TimeUnit unit) {
@@ -82,7 +88,7 @@ Result<TimeValue> calendar_end(ZoneId zone, int64_t first_day, TimeUnit unit) {
     // calendar's last day: the next period need not exist.
     const int64_t last_day = first_day + period_days(first_day, unit) - 1;
     if (!day_in_range(last_day)) return overflow();
-    return last_instant_through(zone, lookup_local(zone, (last_day + 1) * 86400 - 1));
+    return last_instant_through(zone, lookup_local(zone, (last_day + 1) * kSecondsPerDay - 1));
 }
 
 // ---- Exact periods (second .. hour): the stretch of instants around the
@@ -101,14 +107,14 @@ ZoneOffset offset_of_value(const TimeValue& value) { return {value.offset, value
 
 Result<TimeValue> exact_start(const TimeValue& value, const LocalDateTime& local, TimeUnit unit) {
     const int64_t shown = truncated_instant(value, local, unit);
-    const auto change = change_within(value.zone, floor_div(shown, 1000), floor_div(value.utc_ms, 1000));
+    const auto change = change_within(value.zone, second_of(shown), second_of(value.utc_ms));
     if (!change) return value_at(value.zone, shown, offset_of_value(value));
-    const int64_t jump_ms = int64_t{change->jump()} * 1000;
+    const int64_t jump_ms = int64_t{change->jump()} * kMsPerSecond;
     if (jump_ms == 0) return value_at(value.zone, shown, change->before);
     // A clock that jumped forward from within the unit showed its start
     // before the jump.
-    if (jump_ms > 0 && change->at * 1000 > shown + jump_ms) return value_at(value.zone, shown + jump_ms, change->before);
-    return value_at(value.zone, change->at * 1000, change->after);
+    if (jump_ms > 0 && first_ms_of(change->at) > shown + jump_ms) return value_at(value.zone, shown + jump_ms, change->before);
+    return value_at(value.zone, first_ms_of(change->at), change->after);
 }
 
 Result<TimeValue> exact_end(const TimeValue& value, const LocalDateTime& local, TimeUnit unit) {
@@ -120,13 +126,13 @@ Result<TimeValue> exact_end(const TimeValue& value, const LocalDateTime& local, 
     // unit may end with the calendar's last instant.
     const int64_t next = shown + unit_length_ms(unit);
     if (!ms_in_range(next - 1)) return overflow();
-    const auto change = change_within(value.zone, floor_div(value.utc_ms, 1000), floor_div(next - 1, 1000));
+    const auto change = change_within(value.zone, second_of(value.utc_ms), second_of(next - 1));
     if (!change) return TimeValue{next - 1, value.zone, offset_of_value(value)};
-    const int64_t jump_ms = int64_t{change->jump()} * 1000;
+    const int64_t jump_ms = int64_t{change->jump()} * kMsPerSecond;
     if (jump_ms == 0) return TimeValue{next - 1, value.zone, change->after};
     // A clock that jumps forward but stays within the unit runs on in it.
-    if (jump_ms > 0 && change->at * 1000 + jump_ms < next) return TimeValue{next - jump_ms - 1, value.zone, change->after};
-    return TimeValue{change->at * 1000 - 1, value.zone, change->before};
+    if (jump_ms > 0 && first_ms_of(change->at) + jump_ms < next) return TimeValue{next - jump_ms - 1, value.zone, change->after};
+    return TimeValue{first_ms_of(change->at) - 1, value.zone, change->before};
 }
 
 }  // namespace

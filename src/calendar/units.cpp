@@ -11,15 +11,38 @@ namespace {
 
 constexpr NameIndex<TimeUnit> kUnitTable(kUnitSpellings);
 
-
-// Indexed by TimeUnit.
-constexpr std::array<int64_t, 9> kUnitLengthMs = {
-    1, 1'000, 60'000, 3'600'000, 86'400'000, 604'800'000, 2'629'746'000, 7'889'238'000, 31'556'952'000,
+struct UnitLength {
+    TimeUnit unit;
+    int64_t ms;
 };
 
-// No day count larger than the calendar's span can land inside it; capping
-// here keeps the millisecond arithmetic below far from 64-bit overflow.
-constexpr int64_t kSpanDays = kMaxDay - kMinDay + 1;
+// One row per TimeUnit, in its order. A month is a twelfth of the mean
+// Gregorian year, a quarter a fourth.
+constexpr int64_t kMsPerMeanYear = kSecondsPerMeanYear * kMsPerSecond;
+constexpr UnitLength kUnitLengths[] = {
+    {TimeUnit::Millisecond, 1},
+    {TimeUnit::Second, kMsPerSecond},
+    {TimeUnit::Minute, kMsPerMinute},
+    {TimeUnit::Hour, kMsPerHour},
+    {TimeUnit::Day, kMsPerDay},
+    {TimeUnit::Week, kMsPerWeek},
+    {TimeUnit::Month, kMsPerMeanYear / 12},
+    {TimeUnit::Quarter, kMsPerMeanYear / 4},
+    {TimeUnit::Year, kMsPerMeanYear},
+};
+
+constexpr int64_t length_of(TimeUnit unit) { return kUnitLengths[static_cast<size_t>(unit)].ms; }
+
+// unit_length_ms indexes the rows by unit, and is_exact_unit takes the units
+// up to Hour as those shorter than a day: TimeUnit must run from the shortest
+// unit to the longest.
+static_assert([] {
+    for (size_t i = 0; i < std::size(kUnitLengths); ++i)
+        if (static_cast<size_t>(kUnitLengths[i].unit) != i || (i > 0 && kUnitLengths[i].ms <= kUnitLengths[i - 1].ms))
+            return false;
+    return std::size(kUnitLengths) == static_cast<size_t>(TimeUnit::Year) + 1;
+}());
+static_assert(length_of(TimeUnit::Hour) < kMsPerDay && length_of(TimeUnit::Day) == kMsPerDay);
 
 Result<TimeValue> add_exact(const TimeValue& value, int64_t amount, TimeUnit unit) {
     if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
@@ -29,11 +52,6 @@ Result<TimeValue> add_exact(const TimeValue& value, int64_t amount, TimeUnit uni
         __builtin_add_overflow(value.utc_ms, shift, &sum) || !ms_in_range(sum))
         return overflow();
     return TimeValue{sum, value.zone};
-}
-
-Result<int64_t> add_local_days(const LocalDateTime& local, int64_t days) {
-    if (days > kSpanDays || days < -kSpanDays) return overflow();
-    return local_ms_from_parts(local.day + days, local.ms_of_day);
 }
 
 Result<int64_t> add_local_months(const LocalDateTime& local, int64_t months) {
@@ -63,29 +81,27 @@ Result<TimeUnit> parse_unit(std::string_view text) {
     return fail(TimeError::invalid_unit(text));
 }
 
-int64_t unit_length_ms(TimeUnit unit) { return kUnitLengthMs[static_cast<size_t>(unit)]; }
+int64_t unit_length_ms(TimeUnit unit) { return length_of(unit); }
 
 bool is_exact_unit(TimeUnit unit) { return unit <= TimeUnit::Hour; }
 
 Result<int64_t> add_local_units(const LocalDateTime& local, int64_t amount, TimeUnit unit) {
-    int64_t count = 0;
+    int64_t months = 0;
     switch (unit) {
-    case TimeUnit::Day: return add_local_days(local, amount);
-    case TimeUnit::Week:
-        if (__builtin_mul_overflow(amount, 7, &count)) return overflow();
-        return add_local_days(local, count);
     case TimeUnit::Month: return add_local_months(local, amount);
     case TimeUnit::Quarter:
-        if (__builtin_mul_overflow(amount, 3, &count)) return overflow();
-        return add_local_months(local, count);
+        if (__builtin_mul_overflow(amount, 3, &months)) return overflow();
+        return add_local_months(local, months);
     case TimeUnit::Year:
-        if (__builtin_mul_overflow(amount, 12, &count)) return overflow();
-        return add_local_months(local, count);
-    default:
-        if (__builtin_mul_overflow(amount, unit_length_ms(unit), &count) ||
-            __builtin_add_overflow(count, int64_t{local.ms_of_day}, &count))
-            return overflow();
-        return local_ms_from_parts(local.day, count);
+        if (__builtin_mul_overflow(amount, 12, &months)) return overflow();
+        return add_local_months(local, months);
+    default: {
+        // On local milliseconds, moving the date by whole days or weeks and
+        // keeping the clock reading is moving the reading itself.
+        int64_t moved = local.local_ms();
+        if (!move_local_ms(moved, amount, unit_length_ms(unit))) return overflow();
+        return moved;
+    }
     }
 }
 

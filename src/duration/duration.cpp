@@ -13,14 +13,15 @@ constexpr int64_t kMaxCount = std::numeric_limits<int64_t>::max();
 constexpr double kTwoTo63 = 9'223'372'036'854'775'808.0;
 
 // Month, quarter and year have no exact length, so the amount is scaled in
-// double precision and rounded (std::round takes halves away from zero).
+// double precision. The product of two whole numbers is whole there: exact
+// below 2^53 and rounded by the multiplication above, where every double is
+// whole. So nothing is left to round.
 Result<int64_t> scale_mean_length(int64_t value, int64_t length_ms) {
     const double product = static_cast<double>(value) * static_cast<double>(length_ms);
     if (!std::isfinite(product) || std::fabs(product) > kTwoTo63) return overflow();
-    const double rounded = std::round(product);
     // +2^63 itself is one past the largest count; it saturates.
-    if (rounded >= kTwoTo63) return kMaxCount;
-    return static_cast<int64_t>(rounded);
+    if (product >= kTwoTo63) return kMaxCount;
+    return static_cast<int64_t>(product);
 }
 
 Result<int64_t> negated(int64_t count) {

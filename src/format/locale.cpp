@@ -1,16 +1,14 @@
 #include "format/locale.h"
 
-#include <cstdlib>
-
 #include "format/pattern.h"
 #include "time/text_util.h"
 
 namespace qt {
 
 Result<const LocalePack*> resolve_locale(std::optional<std::string_view> locale) {
-    if (!locale) return &kLocalePacks[0];
+    if (!locale) return &kEnglish;
     const std::string_view trimmed = trim_unicode_space(*locale);
-    if (trimmed.empty()) return &kLocalePacks[0];
+    if (trimmed.empty()) return &kEnglish;
     const std::string lowered = ascii_lower(trimmed);
     // Region and script subtags are accepted whatever they hold.
     const std::string_view language = std::string_view(lowered).substr(0, lowered.find('-'));
@@ -28,14 +26,11 @@ size_t run_length(std::string_view pattern, size_t pos, size_t cap) {
     return n;
 }
 
-// Offsets print whole minutes, truncated toward zero: +0530 or +05:30.
+// Offsets print whole minutes, truncated toward zero before the sign is
+// chosen (less than a minute west shows as +00:00): +0530 or +05:30.
 void append_offset_minutes(std::string& out, int32_t offset_seconds, bool colon) {
-    const int32_t minutes = offset_seconds / 60;
-    out += minutes < 0 ? '-' : '+';
-    const int32_t magnitude = std::abs(minutes);
-    append_padded(out, magnitude / 60, 2);
-    if (colon) out += ':';
-    append_padded(out, magnitude % 60, 2);
+    const auto whole_minutes = static_cast<int32_t>(offset_seconds / kSecondsPerMinute * kSecondsPerMinute);
+    append_utc_offset(out, whole_minutes, OffsetField::Minutes, colon, OffsetRounding::TowardZero);
 }
 
 // Writes the token of `length` times `letter`.

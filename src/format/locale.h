@@ -23,6 +23,9 @@ struct LocalePack {
 
 // The five packs, in the order supported_locales lists them: en, fr, es, de, pt.
 extern const std::array<LocalePack, 5> kLocalePacks;
+// English, first of the packs: the locale when none is given, and the words
+// of the token and strftime patterns.
+inline constexpr const LocalePack& kEnglish = kLocalePacks[0];
 
 // None -> "en"; trimmed, lower-cased, cut at the first "-"; InvalidLocale
 // carries the trimmed text in the caller's case.

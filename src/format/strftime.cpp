@@ -1,6 +1,5 @@
 // Expansion of conversion strings: the strftime language with English words.
 #include <algorithm>
-#include <cstdlib>
 
 #include "format/locale.h"
 #include "format/pattern.h"
@@ -13,7 +12,10 @@ namespace {
 constexpr Conversion number(Spec spec, int width, Pad pad = Pad::Zero) { return {spec, pad, width, 0, {}}; }
 constexpr Conversion word(Spec spec) { return {spec, Pad::None, 0, 0, {}}; }
 constexpr Conversion text(Spec spec, std::string_view t) { return {spec, Pad::None, 0, 0, t}; }
+// The numbers open the Spec list and Timestamp closes them.
 constexpr bool is_number(Spec spec) { return spec <= Spec::Timestamp; }
+static_assert(Spec{} == Spec::Year && static_cast<int>(Spec::Timestamp) + 1 == static_cast<int>(Spec::MonthName),
+              "is_number takes the Specs from Year to Timestamp, and no other, for numbers");
 
 // The fraction forms after "%": ".f", ".3f", ".6f", ".9f", "3f", "6f", "9f".
 std::optional<Conversion> read_fraction(std::string_view s, size_t& at) {
@@ -136,25 +138,21 @@ int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& dat
     case Spec::Minute: return local.minute();
     case Spec::Second: return local.second();
     case Spec::Nanosecond: return int64_t{local.millisecond()} * 1'000'000;
-    case Spec::Timestamp: return floor_div(local.local_ms() - int64_t{local.offset} * 1000, 1000);
+    case Spec::Timestamp: return floor_div(local.local_ms() - int64_t{local.offset} * kMsPerSecond, kMsPerSecond);
     default: return 0;
     }
 }
 
-// Sign, hours and minutes; seconds of an old local mean time round to the
-// nearest minute, as the ISO text does.
+// Seconds of an old local mean time round to the nearest minute, as the ISO
+// text does; %::z keeps them exactly and %:::z drops whatever is below the hour.
 void append_offset(std::string& out, Spec spec, int32_t offset) {
-    if (spec == Spec::Offset || spec == Spec::OffsetColon)
-        return append_utc_offset(out, offset, spec == Spec::OffsetColon);
-    out += offset < 0 ? '-' : '+';
-    const int32_t magnitude = std::abs(offset);
-    append_padded(out, magnitude / 3600, 2);
-    if (spec == Spec::OffsetHours) return;
-    // %::z keeps the seconds exactly.
-    out += ':';
-    append_padded(out, magnitude / 60 % 60, 2);
-    out += ':';
-    append_padded(out, magnitude % 60, 2);
+    const bool hours_only = spec == Spec::OffsetHours;
+    const OffsetField last = hours_only                    ? OffsetField::Hours
+                             : spec == Spec::OffsetSeconds ? OffsetField::Seconds
+                                                           : OffsetField::Minutes;
+    const OffsetRounding rounding = hours_only ? OffsetRounding::TowardZero : OffsetRounding::Nearest;
+    // One call for the four forms, so that the writer is inlined here.
+    append_utc_offset(out, offset, last, spec != Spec::Offset, rounding);
 }
 
 void append_fraction(std::string& out, const Conversion& c, int millisecond) {
@@ -166,12 +164,11 @@ void append_fraction(std::string& out, const Conversion& c, int millisecond) {
 }
 
 void append_conversion(std::string& out, const Conversion& c, const LocalDateTime& local, const CivilDate& date) {
-    const LocalePack& english = kLocalePacks[0];
     switch (c.spec) {
-    case Spec::MonthName: out += english.months[date.month - 1]; return;
-    case Spec::MonthAbbrev: out += english.months_short[date.month - 1]; return;
-    case Spec::WeekdayName: out += english.weekdays[local.weekday()]; return;
-    case Spec::WeekdayAbbrev: out += english.weekdays_short[local.weekday()]; return;
+    case Spec::MonthName: out += kEnglish.months[date.month - 1]; return;
+    case Spec::MonthAbbrev: out += kEnglish.months_short[date.month - 1]; return;
+    case Spec::WeekdayName: out += kEnglish.weekdays[local.weekday()]; return;
+    case Spec::WeekdayAbbrev: out += kEnglish.weekdays_short[local.weekday()]; return;
     case Spec::UpperAmPm: out += local.hour() < 12 ? "AM" : "PM"; return;
     case Spec::LowerAmPm: out += local.hour() < 12 ? "am" : "pm"; return;
     case Spec::FractionAuto:

@@ -54,7 +54,7 @@ bool bind_arguments(const Signature& sig, PyObject* const* args, Py_ssize_t narg
     const std::string name(sig.qualified);
     if (nargs > sig.count) {
         return raise_type_error(name + " takes " + std::to_string(sig.count) + " positional arguments but " +
-                                std::to_string(nargs) + (nargs == 1 ? " was" : " were") + " given");
+                                std::to_string(nargs) + " were given");
     }
     for (Py_ssize_t i = 0; i < nargs; ++i) slots[i] = args[i];
     const Py_ssize_t nkw = kwnames ? PyTuple_Size(kwnames) : 0;

@@ -182,6 +182,9 @@ struct Method {
     }
 
     static PyObject* fastcall(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+        // Binding words its surplus message for two or more given arguments;
+        // a method without parameters is bound as METH_NOARGS instead.
+        static_assert(kCount > 0, "only methods with parameters go through bind_arguments");
         return guarded([&]() -> PyObject* {
             // The common call, every argument by position, needs no binding.
             if (!kwnames && nargs == static_cast<Py_ssize_t>(kCount))

@@ -21,6 +21,7 @@ namespace qt::py {
 namespace {
 
 constexpr FixedString kTime = "QuendrelTime";
+constexpr bool kStatic = false;
 
 constexpr char kParseBatchDoc[] = "Batch parse ISO/naive datetime strings and return unix timestamps (ms).";
 constexpr char kParseFormatBatchDoc[] =
@@ -37,7 +38,7 @@ constexpr char kCalendarDoc[] =
     "- +/-6 days: Weekday at HH:mm\n"
     "- otherwise: YYYY-MM-DD HH:mm";
 
-using Construct = Method<kTime, "__new__", time_ops::construct, false, "", "input", "timezone">;
+using Construct = Method<kTime, "__new__", time_ops::construct, kStatic, "", "input", "timezone">;
 
 }  // namespace
 

@@ -10,15 +10,6 @@
 namespace qt {
 namespace {
 
-// Adds count * unit_ms to local milliseconds; false on 64-bit overflow or
-// when the date leaves the calendar range.
-bool add_span(int64_t& local_ms, int64_t count, int64_t unit_ms) {
-    int64_t span;
-    if (__builtin_mul_overflow(count, unit_ms, &span)) return false;
-    if (__builtin_add_overflow(local_ms, span, &local_ms)) return false;
-    return day_in_range(floor_div(local_ms, kMsPerDay));
-}
-
 }  // namespace
 
 Result<TimeValue> time_ops::now(OptionalText timezone) {
@@ -33,7 +24,7 @@ Result<TimeValue> time_ops::from_unix_ms(int64_t unix_ms, OptionalText timezone)
 
 Result<TimeValue> time_ops::from_unix(int64_t unix_seconds, OptionalText timezone) {
     int64_t ms;
-    if (__builtin_mul_overflow(unix_seconds, int64_t{1000}, &ms)) return overflow();
+    if (__builtin_mul_overflow(unix_seconds, kMsPerSecond, &ms)) return overflow();
     return from_unix_ms(ms, timezone);
 }
 
@@ -56,9 +47,9 @@ Result<TimeValue> time_ops::from_array(const Components& components, OptionalTex
     int64_t local_ms = days_from_civil(norm_year, month, 1) * kMsPerDay;
     int64_t date_offset;
     if (__builtin_sub_overflow(item(2, 1), int64_t{1}, &date_offset)) return overflow();
-    if (!add_span(local_ms, date_offset, kMsPerDay) || !add_span(local_ms, item(3, 0), 3'600'000) ||
-        !add_span(local_ms, item(4, 0), 60'000) || !add_span(local_ms, item(5, 0), 1000) ||
-        !add_span(local_ms, item(6, 0), 1))
+    if (!move_local_ms(local_ms, date_offset, kMsPerDay) || !move_local_ms(local_ms, item(3, 0), kMsPerHour) ||
+        !move_local_ms(local_ms, item(4, 0), kMsPerMinute) || !move_local_ms(local_ms, item(5, 0), kMsPerSecond) ||
+        !move_local_ms(local_ms, item(6, 0), 1))
         return overflow();
     return value_from_local(zone, local_ms);
 }

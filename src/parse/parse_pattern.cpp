@@ -144,7 +144,7 @@ bool read_items(std::string_view conversions, Cursor& text, Fields& f);
 // One conversion: the same specifiers, with the same English words,
 // that the formatter writes.
 bool read_one(const Conversion& c, Cursor& text, Fields& f) {
-    const LocalePack& english = kLocalePacks[0];
+    const LocalePack& english = kEnglish;
     int64_t v;
     switch (c.spec) {
     case Spec::MonthName: return read_name(text, english.months, true, v) && store(f.month, v + 1);
@@ -265,7 +265,6 @@ std::optional<int64_t> time_of(const Fields& f, bool& leap) {
     return ((hour * 60 + *f.minute) * 60 + (leap ? 59 : second)) * 1000 + f.nanosecond.value_or(0) / 1'000'000;
 }
 
-constexpr int64_t kSecondsPerDay = 86'400;
 
 // %s names the instant itself. Every other field read must agree with the
 // reading of that instant at the text's offset (UTC without one).

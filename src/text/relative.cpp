@@ -22,15 +22,15 @@ struct Band {
 constexpr Band kBands[] = {
     {45, "a few seconds", 0, {}},
     {90, "a minute", 0, {}},
-    {2'700, {}, 60, " minutes"},
+    {2'700, {}, kSecondsPerMinute, " minutes"},
     {5'400, "an hour", 0, {}},
-    {79'200, {}, 3'600, " hours"},
+    {79'200, {}, kSecondsPerHour, " hours"},
     {129'600, "a day", 0, {}},
-    {2'246'400, {}, 86'400, " days"},
+    {2'246'400, {}, kSecondsPerDay, " days"},
     {3'888'000, "a month", 0, {}},
-    {27'648'000, {}, 2'592'000, " months"},
+    {27'648'000, {}, 30 * kSecondsPerDay, " months"},
     {47'347'200, "a year", 0, {}},
-    {std::numeric_limits<double>::infinity(), {}, 31'536'000, " years"},
+    {std::numeric_limits<double>::infinity(), {}, 365 * kSecondsPerDay, " years"},
 };
 
 std::string body_for(double seconds) {
@@ -62,7 +62,7 @@ std::string relative_text(int64_t difference_ms, bool without_suffix) {
     // The unsigned magnitude keeps -2^63 exact.
     const uint64_t magnitude =
         difference_ms < 0 ? uint64_t{0} - static_cast<uint64_t>(difference_ms) : static_cast<uint64_t>(difference_ms);
-    std::string body = body_for(static_cast<double>(magnitude) / 1000.0);
+    std::string body = body_for(static_cast<double>(magnitude) / kMsPerSecond);
     if (without_suffix) return body;
     // Zero counts as the past: "a few seconds ago".
     return difference_ms > 0 ? "in " + body : body + " ago";

@@ -82,8 +82,9 @@ constexpr CivilDate civil_from_days_any(int64_t z) {
 // supported calendar: Neri and Schneider's Euclidean affine form on unsigned
 // 32-bit numbers, about half the work of the general form (every local
 // reading goes through here). The day count is first moved by 700 eras so
-// that it is never negative. Checked against civil_from_days_any for every
-// supported day.
+// that it is never negative. civil_checks.cpp compares it with
+// civil_from_days_any at compile time on days sampled across the whole
+// supported range, around 1 March of each sampled year and at both ends.
 inline constexpr int64_t kNearEraShift = 700;
 inline constexpr int64_t kNearDayLimit = kNearEraShift * 146097;
 
@@ -156,15 +157,25 @@ inline constexpr int64_t kMaxYear = 262142;
 inline constexpr int64_t kMinDay = days_from_civil(kMinYear, 1, 1) - 1;
 inline constexpr int64_t kMaxDay = days_from_civil(kMaxYear, 12, 31);
 static_assert(kMinDay > -kNearDayLimit && kMaxDay < kNearDayLimit);
+// Lengths of the fixed units, in the two counts the code works in.
+inline constexpr int64_t kSecondsPerMinute = 60;
+inline constexpr int64_t kSecondsPerHour = 60 * kSecondsPerMinute;
+inline constexpr int64_t kSecondsPerDay = 24 * kSecondsPerHour;
 inline constexpr int64_t kMsPerSecond = 1000;
-inline constexpr int64_t kMsPerDay = 86'400'000;
+inline constexpr int64_t kMsPerMinute = kSecondsPerMinute * kMsPerSecond;
+inline constexpr int64_t kMsPerHour = kSecondsPerHour * kMsPerSecond;
+inline constexpr int64_t kMsPerDay = kSecondsPerDay * kMsPerSecond;
+inline constexpr int64_t kMsPerWeek = 7 * kMsPerDay;
+// The mean Gregorian year, 365.2425 days: 146'097 days every 400 years.
+inline constexpr int64_t kSecondsPerMeanYear = 146'097 * kSecondsPerDay / 400;
+static_assert(kMsPerDay == 86'400'000 && kSecondsPerMeanYear == 31'556'952);
 inline constexpr int64_t kMinUtcMs = kMinDay * kMsPerDay;
 inline constexpr int64_t kMaxUtcMs = (kMaxDay + 1) * kMsPerDay - 1;
 
 static_assert(kMinUtcMs == -8'334'601'315'200'000);
 static_assert(kMaxUtcMs == 8'210'266'876'799'999);
 static_assert(civil_from_days(kMinDay) == CivilDate{kMinYear - 1, 12, 31});
-//static_assert(civil_from_days(kMaxDay) == CivilDate{kMaxYear, 12, 31});
+static_assert(civil_from_days(kMaxDay) == CivilDate{kMaxYear, 12, 31});
 static_assert(weekday_from_days(0) == 4);
 static_assert(iso_week_date(days_from_civil(2021, 1, 1)).week == 53);  // ISO week 53 of 2020
 static_assert(sunday_week_of_days(days_from_civil(2000, 12, 31)) == 54);

@@ -2,12 +2,14 @@
 
 #include <ctime>
 
+#include "time/civil.h"
+
 namespace qt {
 
 int64_t current_utc_ms() {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
-    return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1'000'000;
+    return static_cast<int64_t>(ts.tv_sec) * kMsPerSecond + ts.tv_nsec / 1'000'000;
 }
 
 }  // namespace qt

@@ -41,4 +41,11 @@ inline char* put_digits_before(char* end, uint64_t value) {
     return end;
 }
 
+// The same, zero-padded to `width` (at most 20) digits.
+inline char* put_padded_before(char* end, uint64_t value, int width) {
+    char* begin = put_digits_before(end, value);
+    while (end - begin < width) *--begin = '0';
+    return begin;
+}
+
 }  // namespace qt

@@ -24,14 +24,13 @@ char* put_digits(char* at, int64_t value, int width) {
     return at + width;
 }
 
-// Zero-padded to `width`, longer when the value needs it.
+// Zero-padded to `width` (at most 20), longer when the value needs it.
 char* put_padded(char* at, int64_t value, int width) {
     char digits[20];
     char* const end = digits + sizeof digits;
-    const char* const begin = put_digits_before(end, static_cast<uint64_t>(value));
-    const auto length = static_cast<int>(end - begin);
-    for (int i = length; i < width; ++i) *at++ = '0';
-    std::memcpy(at, begin, static_cast<size_t>(length));
+    const char* const begin = put_padded_before(end, static_cast<uint64_t>(value), width);
+    const auto length = static_cast<size_t>(end - begin);
+    std::memcpy(at, begin, length);
     return at + length;
 }
 
@@ -57,13 +56,30 @@ char* put_date_time(char* at, const LocalDateTime& local, char separator) {
     return put_two(at, local.second());
 }
 
-// Sign, hours, [":"], minutes: 6 bytes.
-char* put_utc_offset(char* at, int32_t offset_seconds, bool colon) {
-    const int32_t minutes = (std::abs(offset_seconds) + 30) / 60;
+constexpr int32_t seconds_in(OffsetField field) {
+    return field == OffsetField::Hours ? kSecondsPerHour : field == OffsetField::Minutes ? kSecondsPerMinute : 1;
+}
+
+// Sign, hours, [":"] minutes, [":"] seconds, as far as `last`: at most 9 bytes.
+char* put_utc_offset(char* at, int32_t offset_seconds, OffsetField last, bool colon, OffsetRounding rounding) {
+    const int32_t unit = seconds_in(last);
+    const int32_t half = rounding == OffsetRounding::Nearest ? unit / 2 : 0;
+    const int32_t count = (std::abs(offset_seconds) + half) / unit;  // of the last field
     *at++ = offset_seconds < 0 ? '-' : '+';
-    at = put_two(at, minutes / 60);
-    if (colon) *at++ = ':';
-    return put_two(at, minutes % 60);
+    switch (last) {
+    case OffsetField::Hours: return put_two(at, count);
+    case OffsetField::Minutes:
+        at = put_two(at, count / 60);
+        if (colon) *at++ = ':';
+        return put_two(at, count % 60);
+    case OffsetField::Seconds:
+        at = put_two(at, count / 3600);
+        if (colon) *at++ = ':';
+        at = put_two(at, count / 60 % 60);
+        if (colon) *at++ = ':';
+        return put_two(at, count % 60);
+    }
+    return at;
 }
 
 }  // namespace
@@ -71,10 +87,7 @@ char* put_utc_offset(char* at, int32_t offset_seconds, bool colon) {
 void append_padded(std::string& out, int64_t value, int width) {
     char digits[20];
     char* const end = digits + sizeof digits;
-    const char* const begin = put_digits_before(end, static_cast<uint64_t>(value));
-    const auto length = static_cast<int>(end - begin);
-    if (width > length) out.append(static_cast<size_t>(width - length), '0');
-    out.append(begin, static_cast<size_t>(length));
+    out.append(put_padded_before(end, static_cast<uint64_t>(value), width), end);
 }
 
 void append_iso_year(std::string& out, int64_t year) {
@@ -87,14 +100,15 @@ void append_date_time(std::string& out, const LocalDateTime& local, char separat
     out.append(text, put_date_time(text, local, separator));
 }
 
-void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon) {
-    char text[8];
-    out.append(text, put_utc_offset(text, offset_seconds, colon));
+void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField last, bool colon,
+                       OffsetRounding rounding) {
+    char text[12];
+    out.append(text, put_utc_offset(text, offset_seconds, last, colon, rounding));
 }
 
 TimeValue::TimeValue(int64_t ms, ZoneId z) : utc_ms(ms), zone(z) {
     if (!ms_in_range(ms)) return;
-    const ZoneOffset in_force = offset_at(z, floor_div(ms, 1000));
+    const ZoneOffset in_force = offset_at(z, floor_div(ms, kMsPerSecond));
     dst = in_force.dst;
     offset = in_force.seconds;
 }
@@ -106,7 +120,7 @@ Result<ZoneOffset> offset_of(const TimeValue& value) {
 
 // The local reading from an offset already known to be in force.
 static Result<LocalDateTime> local_reading(int64_t utc_ms, int32_t offset) {
-    LocalDateTime local = split_local_ms(utc_ms + int64_t{offset} * 1000);
+    LocalDateTime local = split_local_ms(utc_ms + int64_t{offset} * kMsPerSecond);
     if (!day_in_range(local.day)) return overflow();
     local.offset = offset;
     return local;
@@ -114,7 +128,7 @@ static Result<LocalDateTime> local_reading(int64_t utc_ms, int32_t offset) {
 
 Result<LocalDateTime> wall_clock(int64_t utc_ms, ZoneId zone) {
     if (!ms_in_range(utc_ms)) return fail(TimeError::invalid_timestamp(utc_ms));
-    return local_reading(utc_ms, offset_at(zone, floor_div(utc_ms, 1000)).seconds);
+    return local_reading(utc_ms, offset_at(zone, floor_div(utc_ms, kMsPerSecond)).seconds);
 }
 
 Result<LocalDateTime> wall_clock(const TimeValue& value) {
@@ -133,16 +147,6 @@ Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day) {
     return day * kMsPerDay + ms_of_day;
 }
 
-Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds) {
-    QT_TRY(const auto local, wall_clock(value));
-    // Anything that moves more than the whole calendar span cannot land in range.
-    constexpr int64_t kSpanSeconds = (kMaxDay - kMinDay + 2) * 86400;
-    if (seconds > kSpanSeconds || seconds < -kSpanSeconds) return overflow();
-    const int64_t shifted = local.local_ms() + seconds * 1000;
-    if (!day_in_range(floor_div(shifted, kMsPerDay))) return overflow();
-    return value_from_local(value.zone, shifted);
-}
-
 Result<IsoText> to_iso(const TimeValue& value) {
     QT_TRY(const auto local, wall_clock(value));
     IsoText text;
@@ -150,7 +154,7 @@ Result<IsoText> to_iso(const TimeValue& value) {
     *at++ = '.';
     at = put_digits(at, local.millisecond(), 3);
     if (local.offset == 0) *at++ = 'Z';
-    else at = put_utc_offset(at, local.offset, true);
+    else at = put_utc_offset(at, local.offset, OffsetField::Minutes, true, OffsetRounding::Nearest);
     text.size = static_cast<size_t>(at - text.chars);
     return text;
 }

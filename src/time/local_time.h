@@ -36,10 +36,11 @@ struct LocalDateTime {
 
     int64_t local_ms() const { return day * kMsPerDay + ms_of_day; }
     CivilDate date() const { return civil_from_days(day); }
-    int hour() const { return ms_of_day / 3'600'000; }
-    int minute() const { return ms_of_day / 60'000 % 60; }
-    int second() const { return ms_of_day / 1000 % 60; }
-    int millisecond() const { return ms_of_day % 1000; }
+    // In 32 bits, as ms_of_day is: the divisions cost less than in 64.
+    int hour() const { return ms_of_day / int32_t{kMsPerHour}; }
+    int minute() const { return ms_of_day / int32_t{kMsPerMinute} % 60; }
+    int second() const { return ms_of_day / int32_t{kMsPerSecond} % 60; }
+    int millisecond() const { return ms_of_day % int32_t{kMsPerSecond}; }
     int weekday() const { return weekday_from_days(day); }  // Sunday = 0
 };
 
@@ -64,8 +65,15 @@ Result<TimeValue> value_from_local(ZoneId zone, int64_t local_ms);
 // Local milliseconds from a date and a time of day, with range checks.
 Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day);
 
-// The value's local reading moved by a number of seconds, resolved again.
-Result<TimeValue> wall_clock_shift(const TimeValue& value, int64_t seconds);
+// Moves local milliseconds by `count` steps of `step_ms`. False when the
+// move does not fit 64 bits or the date leaves the calendar range, which
+// callers report as ArithmeticOverflow. In place and without a Result, so
+// that a chain of moves stays plain arithmetic.
+constexpr bool move_local_ms(int64_t& local_ms, int64_t count, int64_t step_ms) {
+    int64_t span;
+    return !__builtin_mul_overflow(count, step_ms, &span) && !__builtin_add_overflow(local_ms, span, &local_ms) &&
+           day_in_range(floor_div(local_ms, kMsPerDay));
+}
 
 // ISO 8601 text of the value's local time with its offset: at most
 // "+262142-12-31T23:59:59.999+23:59", 33 bytes.
@@ -74,12 +82,21 @@ Result<IsoText> to_iso(const TimeValue& value);
 
 // Appends "YYYY-MM-DD" + separator + "HH:MM:SS" of a local reading.
 void append_date_time(std::string& out, const LocalDateTime& local, char separator);
-// Appends an offset as sign, hours, [":"] minutes. Old local mean time
-// offsets carry seconds; the text shows the nearest minute.
-void append_utc_offset(std::string& out, int32_t offset_seconds, bool colon);
+// The last field an offset's text shows, and what becomes of the seconds
+// below it (old local mean time offsets carry seconds).
+enum class OffsetField : uint8_t { Hours, Minutes, Seconds };
+enum class OffsetRounding : uint8_t { Nearest, TowardZero };  // Nearest: halves away from zero
+
+// Appends an offset as a sign, two-digit hours and, down to `last`, two-digit
+// minutes and seconds, with ":" between the fields when `colon`. The sign is
+// the offset's own even when the fields round to zero ("-00:00").
+void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField last, bool colon,
+                       OffsetRounding rounding);
+
 // Appends a year: four digits for 0..9999, else a sign and at least four.
 void append_iso_year(std::string& out, int64_t year);
-// Appends a number zero-padded to `width` digits (value >= 0).
+// Appends a number zero-padded to `width` digits (value >= 0, width <= 20:
+// no int64_t is longer).
 void append_padded(std::string& out, int64_t value, int width);
 
 }  // namespace qt

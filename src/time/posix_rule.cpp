@@ -11,29 +11,28 @@ namespace qt {
 namespace {
 
 using zone_table::DateRule;
+using zone_table::DateRuleKind;
 using zone_table::PosixRule;
+
+// The day number on which `rule` fires in `year`.
+constexpr int64_t change_day(const DateRule& rule, int64_t year) {
+    switch (rule.kind) {
+    case DateRuleKind::JulianDay: return days_from_civil(year, 1, 1) + rule.day - 1 + (rule.day >= 60 && is_leap(year));
+    case DateRuleKind::ZeroBasedDay: return days_from_civil(year, 1, 1) + rule.day;
+    case DateRuleKind::MonthWeekDay: break;
+    }
+    const int64_t first = days_from_civil(year, rule.month, 1);
+    const int first_weekday = weekday_from_days(first);
+    int64_t mday = 1 + (rule.day - first_weekday + 7) % 7 + 7 * (rule.week - 1);
+    const int length = days_in_month(year, rule.month);
+    while (mday > length) mday -= 7;  // week 5 is the last one, whichever it is
+    return first + mday - 1;
+}
 
 // Seconds since the epoch, counted as if local time were UTC, at which
 // `rule` fires in `year`.
 constexpr int64_t local_change_time(const DateRule& rule, int64_t year) {
-    int64_t day;
-    switch (rule.kind) {
-    case 0:  // Jn: 1..365, 29 February never counted
-        day = days_from_civil(year, 1, 1) + rule.day - 1 + (rule.day >= 60 && is_leap(year));
-        break;
-    case 1:  // n: 0..365, leap days counted
-        day = days_from_civil(year, 1, 1) + rule.day;
-        break;
-    default: {  // Mm.w.d: weekday d of week w (5 == last) of month m
-        const int64_t first = days_from_civil(year, rule.month, 1);
-        const int first_weekday = weekday_from_days(first);
-        int64_t mday = 1 + (rule.day - first_weekday + 7) % 7 + 7 * (rule.week - 1);
-        const int length = days_in_month(year, rule.month);
-        while (mday > length) mday -= 7;
-        day = first + mday - 1;
-    }
-    }
-    return day * 86400 + rule.seconds;
+    return change_day(rule, year) * kSecondsPerDay + rule.seconds;
 }
 
 // The UTC instants at which daylight saving starts and ends in one year.
@@ -67,14 +66,12 @@ constexpr std::array<RuleYears, zone_table::kDstRuleCount> kChangeTable = [] {
 constexpr std::array<int64_t, kTabledYears + 1> kYearStarts = [] {
     std::array<int64_t, kTabledYears + 1> starts{};
     for (size_t i = 0; i <= kTabledYears; ++i)
-        starts[i] = days_from_civil(kFirstTabledYear + static_cast<int64_t>(i), 1, 1) * 86400;
+        starts[i] = days_from_civil(kFirstTabledYear + static_cast<int64_t>(i), 1, 1) * kSecondsPerDay;
     return starts;
 }();
 
-constexpr int64_t kMeanYearSeconds = 31'556'952;
-
 constexpr size_t estimated_year_index(int64_t utc_seconds) {
-    return static_cast<size_t>((utc_seconds - kYearStarts.front()) / kMeanYearSeconds);
+    return static_cast<size_t>((utc_seconds - kYearStarts.front()) / kSecondsPerMeanYear);
 }
 
 // The estimate from the mean Gregorian year is never off by more than one
@@ -91,7 +88,7 @@ static_assert([] {
 
 // Kept out of line so that the tabled path needs no stack frame.
 [[gnu::noinline]] ChangeInstants computed_changes(const PosixRule& rule, int64_t utc_seconds) {
-    return change_instants(rule, civil_from_days(floor_div(utc_seconds, 86400)).year);
+    return change_instants(rule, civil_from_days(floor_div(utc_seconds, kSecondsPerDay)).year);
 }
 
 // Index of the tabled year holding the instant; the instant must lie

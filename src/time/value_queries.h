@@ -18,7 +18,7 @@ namespace time_ops {
 
 using qt::to_iso;  // the method returns the value's ISO text as it is
 inline int64_t unix_ms(const TimeValue& v) { return v.utc_ms; }
-inline int64_t unix_seconds(const TimeValue& v) { return v.utc_ms / 1000; }  // truncates toward zero
+inline int64_t unix_seconds(const TimeValue& v) { return v.utc_ms / kMsPerSecond; }  // truncates toward zero
 inline std::string_view timezone_of(const TimeValue& v) { return zone_name(v.zone); }
 inline bool is_utc(const TimeValue& v) { return v.zone == utc_zone(); }
 inline TimeValue clone_time(const TimeValue& v) { return v; }

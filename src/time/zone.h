@@ -27,7 +27,7 @@ namespace qt {
 using ZoneId = uint16_t;
 
 struct ZoneOffset {
-    int32_t seconds;  // total offset east of UTC, |seconds| < 86400
+    int32_t seconds;  // total offset east of UTC, |seconds| < kSecondsPerDay
     bool dst;         // the daylight-saving part of the offset is non-zero
 };
 

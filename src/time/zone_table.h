@@ -8,12 +8,19 @@
 
 namespace qt::zone_table {
 
+// The three ways a POSIX TZ string names the day of a change.
+enum class DateRuleKind : uint8_t {
+    JulianDay,     // Jn: day [1, 365] of the year, 29 February never counted
+    ZeroBasedDay,  // n: day [0, 365] of the year, 29 February counted
+    MonthWeekDay,  // Mm.w.d: weekday d of week w of month m
+};
+
 // A day-and-time rule of a POSIX TZ string, e.g. "M3.2.0/2".
 struct DateRule {
-    uint8_t kind;     // 0 = Jn (1..365, 29 Feb never counted), 1 = n (0..365), 2 = Mm.w.d
-    uint8_t month;    // [1, 12] for kind 2
-    uint8_t week;     // [1, 5] for kind 2 (5 == last)
-    int16_t day;      // weekday [0, 6] (Sunday = 0) for kind 2, day number otherwise
+    DateRuleKind kind;
+    uint8_t month;    // [1, 12] for MonthWeekDay
+    uint8_t week;     // [1, 5] for MonthWeekDay (5 == last)
+    int16_t day;      // weekday [0, 6] (Sunday = 0) for MonthWeekDay, day number otherwise
     int32_t seconds;  // local time of the change, may be negative or past 24h
 };
 
