@@ -13,10 +13,24 @@ Result<int64_t> floor_ms(const TimeValue& v, TimeUnit unit) {
     return map(start_of_unit(v, unit), [](const TimeValue& start) { return start.utc_ms; });
 }
 
+// East of UTC, a period that starts on the calendar's first days can start
+// before its first instant; there only the start itself tells whether it
+// exists.
+constexpr bool starts_in_range(int64_t first_day) { return first_day > kMinDay + 1; }
+
 template <class Relation>
 Result<bool> compare_floors(const TimeValue& v, const TimeValue& other, std::string_view unit_text,
                             Relation relation) {
     QT_TRY(const auto unit, parse_unit(unit_text));
+    // Two values of one zone and a calendar unit compare by their periods'
+    // first local days, with no midnight to resolve.
+    if (v.zone == other.zone && !is_exact_unit(unit)) {
+        QT_TRY(const auto day_a, calendar_period_first_day(v, unit));
+        if (starts_in_range(day_a)) {
+            QT_TRY(const auto day_b, calendar_period_first_day(other, unit));
+            if (starts_in_range(day_b)) return relation(day_a, day_b);
+        }
+    }
     QT_TRY(const auto a, floor_ms(v, unit));
     QT_TRY(const auto b, floor_ms(other, unit));
     return relation(a, b);

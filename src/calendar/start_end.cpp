@@ -145,6 +145,11 @@ Result<TimeValue> start_of_unit(const TimeValue& value, TimeUnit unit) {
     return calendar_start(value.zone, first_day);
 }
 
+Result<int64_t> calendar_period_first_day(const TimeValue& value, TimeUnit unit) {
+    QT_TRY(const auto local, wall_clock(value));
+    return period_first_day(local, unit);
+}
+
 Result<TimeValue> end_of_unit(const TimeValue& value, TimeUnit unit) {
     if (unit == TimeUnit::Millisecond) return value;
     QT_TRY(const auto local, wall_clock(value));
