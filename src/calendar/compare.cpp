@@ -4,6 +4,7 @@
 
 #include "calendar/start_end.h"
 #include "time/clock.h"
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

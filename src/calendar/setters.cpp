@@ -1,7 +1,7 @@
 #include "calendar/setters.h"
 
 #include "calendar/units.h"
-
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

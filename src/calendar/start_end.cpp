@@ -1,5 +1,7 @@
 #include "calendar/start_end.h"
 
+#include "time/local_reading.h"
+
 namespace qt {
 namespace {
 

@@ -1,6 +1,9 @@
 #include "format/locale.h"
 
 #include "format/pattern.h"
+#include "time/civil.h"
+#include "time/digits.h"
+#include "time/iso_text.h"
 #include "time/text_util.h"
 
 namespace qt {

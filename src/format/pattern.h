@@ -15,7 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "time/local_time.h"
+#include "time/local_reading.h"
+#include "time/time_value.h"
 
 namespace qt {
 

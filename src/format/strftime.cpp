@@ -4,6 +4,8 @@
 #include "format/locale.h"
 #include "format/pattern.h"
 #include "time/digits.h"
+#include "time/iso_text.h"
+#include "time/local_reading.h"
 
 namespace qt {
 

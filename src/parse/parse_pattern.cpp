@@ -9,6 +9,7 @@
 #include "format/locale.h"
 #include "format/pattern.h"
 #include "parse/cursor.h"
+#include "time/local_reading.h"
 #include "time/text_util.h"
 
 namespace qt {

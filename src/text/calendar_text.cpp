@@ -2,6 +2,7 @@
 
 #include "format/locale.h"
 #include "time/clock.h"
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "time/civil.h"
 #include "time/clock.h"
 
 namespace qt {

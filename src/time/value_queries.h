@@ -6,7 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "time/local_time.h"
+#include "time/civil.h"
+#include "time/iso_text.h"
+#include "time/time_error.h"
+#include "time/time_value.h"
+#include "time/zone.h"
 
 namespace qt {
 
