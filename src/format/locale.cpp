@@ -1,6 +1,6 @@
 #include "format/locale.h"
 
-#include "format/pattern.h"
+#include "format/strftime.h"
 #include "time/civil.h"
 #include "time/digits.h"
 #include "time/iso_text.h"

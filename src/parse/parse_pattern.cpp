@@ -8,6 +8,7 @@
 
 #include "format/locale.h"
 #include "format/pattern.h"
+#include "format/strftime.h"
 #include "parse/cursor.h"
 #include "time/local_reading.h"
 #include "time/text_util.h"
