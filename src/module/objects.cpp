@@ -7,7 +7,8 @@ namespace qt::py {
 PyTypeObject* time_type = nullptr;
 PyTypeObject* duration_type = nullptr;
 
-// Slot and method tables live beside each type's methods.
+// Method tables and constructors live beside each type's methods, the two
+// reprs together in repr.cpp.
 extern PyMethodDef time_methods[];
 extern PyMethodDef duration_methods[];
 PyObject* time_new(PyTypeObject* type, PyObject* args, PyObject* kwargs);

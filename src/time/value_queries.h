@@ -1,9 +1,8 @@
-// Read-only queries that need only the record and its zone, the operations
-// that re-home or copy a value, and the value's representation.
+// Read-only queries that need only the record and its zone, and the
+// operations that re-home or copy a value.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "time/civil.h"
@@ -13,10 +12,6 @@
 #include "time/zone.h"
 
 namespace qt {
-
-// "QuendrelTime(iso='...', timezone='...')", or with utc_ms when the ISO text
-// cannot be made.
-std::string time_repr(const TimeValue& v);
 
 namespace time_ops {
 
