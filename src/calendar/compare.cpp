@@ -1,3 +1,5 @@
+// The comparisons: instants as they are or floored to a unit in each value's
+// own zone, is_between, min, max and clamp, and the is_today family.
 #include "calendar/compare.h"
 
 #include <functional>

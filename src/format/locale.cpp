@@ -1,3 +1,4 @@
+// Resolving a locale name to its pack, and the locale formatter's tokens.
 #include "format/locale.h"
 
 #include "format/strftime.h"

@@ -1,3 +1,5 @@
+// The two heap types: their slots, specs and creation, and the allocation of
+// instances.
 #include "module/objects.h"
 
 #include "module/binder.h"

@@ -1,3 +1,5 @@
+// calendar(): how many local days a value lies from the reference day, and
+// the locale's words for that.
 #include "text/calendar_text.h"
 
 #include "format/locale.h"

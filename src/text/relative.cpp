@@ -1,3 +1,5 @@
+// The wording ladder of relative time, and the methods that describe a
+// value against now or another value.
 #include "text/relative.h"
 
 #include <cmath>

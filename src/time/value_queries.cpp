@@ -1,3 +1,4 @@
+// The offset queries, the range check and re-homing a value in another zone.
 #include "time/value_queries.h"
 
 namespace qt {
