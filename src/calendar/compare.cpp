@@ -1,9 +1,12 @@
+// The comparisons: instants as they are or floored to a unit in each value's
+// own zone, is_between, min, max and clamp, and the is_today family.
 #include "calendar/compare.h"
 
 #include <functional>
 
 #include "calendar/start_end.h"
 #include "time/clock.h"
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calendar/units.h"
+#include "time/time_value.h"
 
 namespace qt {
 

@@ -1,3 +1,4 @@
+// diff: the millisecond difference divided by the unit's length.
 #include "calendar/diff.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The field getters: the unit name table for fields, one local reading per
+// query, and the week and year lengths.
 #include "calendar/fields.h"
 
 #include <array>

@@ -1,7 +1,10 @@
+// The field setters: a shifting field moves the local reading by whole steps,
+// a rebuilding one (date, month, quarter, year) makes a new date, and the
+// result resolves through the zone.
 #include "calendar/setters.h"
 
 #include "calendar/units.h"
-
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

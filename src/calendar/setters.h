@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "calendar/fields.h"
+#include "time/time_value.h"
 
 namespace qt {
 

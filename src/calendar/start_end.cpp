@@ -1,4 +1,8 @@
+// start_of and end_of: calendar periods as runs of local days, exact ones as
+// the stretch of unbroken clock around the value.
 #include "calendar/start_end.h"
+
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

@@ -1,3 +1,5 @@
+// The unit name table and lengths, and add and subtract: exact units on the
+// instant, calendar units on the local date.
 #include "calendar/units.h"
 
 #include <algorithm>

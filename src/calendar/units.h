@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "calendar/name_table.h"
-#include "time/local_time.h"
+#include "time/local_reading.h"
 
 namespace qt {
 

@@ -1,3 +1,5 @@
+// Durations from counts of a unit, their checked arithmetic and text, and
+// moving a value by one.
 #include "duration/duration.h"
 
 #include <cmath>

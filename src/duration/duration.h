@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "calendar/units.h"
-#include "time/local_time.h"
+#include "time/time_value.h"
 
 namespace qt {
 

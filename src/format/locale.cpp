@@ -1,6 +1,10 @@
+// Resolving a locale name to its pack, and the locale formatter's tokens.
 #include "format/locale.h"
 
-#include "format/pattern.h"
+#include "format/strftime.h"
+#include "time/civil.h"
+#include "time/digits.h"
+#include "time/iso_text.h"
 #include "time/text_util.h"
 
 namespace qt {

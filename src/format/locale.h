@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "time/local_time.h"
+#include "time/local_reading.h"
 
 namespace qt {
 

@@ -1,7 +1,12 @@
+// Token patterns: their rewriting into conversion strings, and the format
+// method that expands the result.
 #include "format/pattern.h"
 
 #include <array>
 #include <cstring>
+
+#include "format/strftime.h"
+#include "time/local_reading.h"
 
 namespace qt {
 
@@ -73,6 +78,16 @@ std::string convert_pattern(std::string_view pattern) {
         }
         return static_cast<size_t>(at - begin);
     });
+    return out;
+}
+
+Result<std::string> time_ops::format(const TimeValue& value, std::string_view pattern) {
+    QT_TRY(const auto local, wall_clock(value));
+    std::string out;
+    // Words outgrow their tokens ("dddd" -> "Wednesday") by little more than twice.
+    out.reserve(pattern.size() * 2 + 16);
+    if (!expand_conversions(convert_pattern(pattern), local, out))
+        return fail(TimeError::invalid_format_pattern(pattern));
     return out;
 }
 

@@ -1,9 +1,12 @@
 // Expansion of conversion strings: the strftime language with English words.
+#include "format/strftime.h"
+
 #include <algorithm>
 
 #include "format/locale.h"
-#include "format/pattern.h"
+#include "time/civil.h"
 #include "time/digits.h"
+#include "time/iso_text.h"
 
 namespace qt {
 
@@ -231,16 +234,6 @@ bool expand_conversions(std::string_view conversions, const LocalDateTime& local
         pos = percent + conversion->length;
     }
     return true;
-}
-
-Result<std::string> time_ops::format(const TimeValue& value, std::string_view pattern) {
-    QT_TRY(const auto local, wall_clock(value));
-    std::string out;
-    // Words outgrow their tokens ("dddd" -> "Wednesday") by little more than twice.
-    out.reserve(pattern.size() * 2 + 16);
-    if (!expand_conversions(convert_pattern(pattern), local, out))
-        return fail(TimeError::invalid_format_pattern(pattern));
-    return out;
 }
 
 }  // namespace qt

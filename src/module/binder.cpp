@@ -1,3 +1,6 @@
+// The binder's out-of-line parts: matching positional and keyword arguments
+// to a signature, the TypeErrors of a call that does not fit it, and calls
+// made with an argument tuple.
 #include "module/binder.h"
 
 #include <string>

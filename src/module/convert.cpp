@@ -1,3 +1,5 @@
+// Python objects to C++ arguments: integers, text, booleans and the items of
+// list arguments, with the TypeError for an object of the wrong type.
 #include "module/convert.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-// The QuendrelDuration type: its method table, constructor and representation.
+// The QuendrelDuration type: its method table and constructor.
 #include "duration/duration.h"
 #include "module/binder.h"
 
@@ -40,12 +40,6 @@ PyMethodDef duration_methods[] = {
 // QuendrelDuration(value, unit): `value` milliseconds when the unit is None.
 PyObject* duration_new(PyTypeObject*, PyObject* args, PyObject* kwargs) {
     return guarded([&] { return call_with_tuple(Construct::fastcall, args, kwargs); });
-}
-
-PyObject* duration_repr(PyObject* self) {
-    return guarded([&] {
-        return to_python("QuendrelDuration(milliseconds=" + std::to_string(duration_of(self).ms) + ")");
-    });
 }
 
 }  // namespace qt::py

@@ -9,7 +9,9 @@
 #include "calendar/units.h"
 #include "module/fixed_string.h"
 #include "parse/constructors.h"
-#include "time/local_time.h"
+#include "time/digits.h"
+#include "time/iso_text.h"
+#include "time/local_reading.h"
 
 namespace qt::py {
 namespace {

@@ -1,3 +1,5 @@
+// The two heap types: their slots, specs and creation, and the allocation of
+// instances.
 #include "module/objects.h"
 
 #include "module/binder.h"
@@ -7,7 +9,8 @@ namespace qt::py {
 PyTypeObject* time_type = nullptr;
 PyTypeObject* duration_type = nullptr;
 
-// Slot and method tables live beside each type's methods.
+// Method tables and constructors live beside each type's methods, the two
+// reprs together in repr.cpp.
 extern PyMethodDef time_methods[];
 extern PyMethodDef duration_methods[];
 PyObject* time_new(PyTypeObject* type, PyObject* args, PyObject* kwargs);

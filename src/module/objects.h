@@ -3,7 +3,7 @@
 
 #include "duration/duration.h"
 #include "module/py.h"
-#include "time/local_time.h"
+#include "time/time_value.h"
 
 namespace qt::py {
 

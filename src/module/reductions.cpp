@@ -1,3 +1,4 @@
+// The pickle reducers of both types and their registration with copyreg.
 #include "module/reductions.h"
 
 #include "module/convert.h"

@@ -1,4 +1,4 @@
-// The QuendrelTime type: its method table, constructor and representation.
+// The QuendrelTime type: its method table and constructor.
 #include "duration/duration.h"
 #include "module/binder.h"
 #include "calendar/compare.h"
@@ -137,10 +137,6 @@ PyMethodDef time_methods[] = {
 // QuendrelTime(input, timezone): the current instant for None, else parse.
 PyObject* time_new(PyTypeObject*, PyObject* args, PyObject* kwargs) {
     return guarded([&] { return call_with_tuple(Construct::fastcall, args, kwargs); });
-}
-
-PyObject* time_repr(PyObject* self) {
-    return guarded([&] { return to_python(time_repr(time_of(self))); });
 }
 
 }  // namespace qt::py

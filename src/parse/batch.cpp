@@ -5,6 +5,7 @@
 #include "format/pattern.h"
 #include "parse/parse_instant.h"
 #include "parse/parse_pattern.h"
+#include "time/local_reading.h"
 
 namespace qt {
 

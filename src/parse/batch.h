@@ -12,7 +12,8 @@
 #include <string_view>
 
 #include "format/locale.h"
-#include "time/local_time.h"
+#include "time/time_error.h"
+#include "time/zone.h"
 
 namespace qt {
 

@@ -5,7 +5,9 @@
 #include <limits>
 
 #include "parse/parse_instant.h"
+#include "time/civil.h"
 #include "time/clock.h"
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "time/local_time.h"
+#include "time/time_value.h"
 
 namespace qt {
 

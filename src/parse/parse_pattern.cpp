@@ -8,7 +8,9 @@
 
 #include "format/locale.h"
 #include "format/pattern.h"
+#include "format/strftime.h"
 #include "parse/cursor.h"
+#include "time/local_reading.h"
 #include "time/text_util.h"
 
 namespace qt {

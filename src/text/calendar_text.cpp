@@ -1,7 +1,10 @@
+// calendar(): how many local days a value lies from the reference day, and
+// the locale's words for that.
 #include "text/calendar_text.h"
 
 #include "format/locale.h"
 #include "time/clock.h"
+#include "time/local_reading.h"
 
 namespace qt {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "time/local_time.h"
+#include "time/time_value.h"
 
 namespace qt {
 

@@ -1,8 +1,11 @@
+// The wording ladder of relative time, and the methods that describe a
+// value against now or another value.
 #include "text/relative.h"
 
 #include <cmath>
 #include <limits>
 
+#include "time/civil.h"
 #include "time/clock.h"
 
 namespace qt {

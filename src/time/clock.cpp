@@ -1,3 +1,4 @@
+// The real-time clock, read through clock_gettime.
 #include "time/clock.h"
 
 #include <ctime>

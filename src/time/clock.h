@@ -1,3 +1,5 @@
+// The system clock, the one source of "now" (the constructor for None,
+// is_today, from_now and calendar without a reference).
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// The change days and instants of a POSIX rule (those of the common years
+// worked out at compile time), and the offsets and changes they give.
 #include "time/posix_rule.h"
 
 #include <algorithm>

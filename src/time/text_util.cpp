@@ -1,3 +1,4 @@
+// Unicode white space at the ends of caller text, and ASCII lower-casing.
 #include "time/text_util.h"
 
 namespace qt {

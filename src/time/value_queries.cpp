@@ -1,3 +1,4 @@
+// The offset queries, the range check and re-homing a value in another zone.
 #include "time/value_queries.h"
 
 namespace qt {
@@ -17,15 +18,6 @@ bool time_ops::is_valid(const TimeValue& v) {
 
 Result<TimeValue> time_ops::to_timezone(const TimeValue& v, std::string_view timezone) {
     return map(lookup_zone(timezone), [&](ZoneId zone) { return TimeValue{v.utc_ms, zone}; });
-}
-
-std::string time_repr(const TimeValue& v) {
-    const auto iso = to_iso(v);
-    std::string out = iso ? "QuendrelTime(iso='" + std::string(iso->view()) : "QuendrelTime(utc_ms=" + std::to_string(v.utc_ms);
-    out += iso ? "', timezone='" : ", timezone='";
-    out += zone_name(v.zone);
-    out += "')";
-    return out;
 }
 
 }  // namespace qt

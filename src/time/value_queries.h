@@ -1,18 +1,17 @@
-// Read-only queries that need only the record and its zone, the operations
-// that re-home or copy a value, and the value's representation.
+// Read-only queries that need only the record and its zone, and the
+// operations that re-home or copy a value.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
-#include "time/local_time.h"
+#include "time/civil.h"
+#include "time/iso_text.h"
+#include "time/time_error.h"
+#include "time/time_value.h"
+#include "time/zone.h"
 
 namespace qt {
-
-// "QuendrelTime(iso='...', timezone='...')", or with utc_ms when the ISO text
-// cannot be made.
-std::string time_repr(const TimeValue& v);
 
 namespace time_ops {
 

@@ -1,3 +1,5 @@
+// Zone names: the perfect hash over the generated table, the UTC aliases,
+// and a zone's table name.
 #include "time/zone.h"
 
 #include <bit>

@@ -1,8 +1,9 @@
-#include "time/local_time.h"
+// Writing ISO 8601 text.
+#include "time/iso_text.h"
 
 #include <cstdlib>
-#include <cstring>
 
+#include "time/civil.h"
 #include "time/digits.h"
 
 namespace qt {
@@ -12,27 +13,6 @@ namespace {
 // The ISO pieces are written into a stack buffer with fixed-width digit
 // stores and appended to the caller's string once: string appends of a
 // character or two at a time were most of the cost of to_iso and format.
-
-// `value` (>= 0) as exactly `width` digits.
-char* put_digits(char* at, int64_t value, int width) {
-    int i = width;
-    for (; i >= 2; i -= 2) {
-        put_two(at + i - 2, value % 100);
-        value /= 100;
-    }
-    if (i == 1) at[0] = static_cast<char>('0' + value % 10);
-    return at + width;
-}
-
-// Zero-padded to `width` (at most 20), longer when the value needs it.
-char* put_padded(char* at, int64_t value, int width) {
-    char digits[20];
-    char* const end = digits + sizeof digits;
-    const char* const begin = put_padded_before(end, static_cast<uint64_t>(value), width);
-    const auto length = static_cast<size_t>(end - begin);
-    std::memcpy(at, begin, length);
-    return at + length;
-}
 
 char* put_iso_year(char* at, int64_t year) {
     if (year >= 0 && year <= 9999) return put_digits(at, year, 4);
@@ -84,12 +64,6 @@ char* put_utc_offset(char* at, int32_t offset_seconds, OffsetField last, bool co
 
 }  // namespace
 
-void append_padded(std::string& out, int64_t value, int width) {
-    char digits[20];
-    char* const end = digits + sizeof digits;
-    out.append(put_padded_before(end, static_cast<uint64_t>(value), width), end);
-}
-
 void append_iso_year(std::string& out, int64_t year) {
     char text[24];
     out.append(text, put_iso_year(text, year));
@@ -104,47 +78,6 @@ void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField las
                        OffsetRounding rounding) {
     char text[12];
     out.append(text, put_utc_offset(text, offset_seconds, last, colon, rounding));
-}
-
-TimeValue::TimeValue(int64_t ms, ZoneId z) : utc_ms(ms), zone(z) {
-    if (!ms_in_range(ms)) return;
-    const ZoneOffset in_force = offset_at(z, floor_div(ms, kMsPerSecond));
-    dst = in_force.dst;
-    offset = in_force.seconds;
-}
-
-Result<ZoneOffset> offset_of(const TimeValue& value) {
-    if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
-    return ZoneOffset{value.offset, value.dst};
-}
-
-// The local reading from an offset already known to be in force.
-static Result<LocalDateTime> local_reading(int64_t utc_ms, int32_t offset) {
-    LocalDateTime local = split_local_ms(utc_ms + int64_t{offset} * kMsPerSecond);
-    if (!day_in_range(local.day)) return overflow();
-    local.offset = offset;
-    return local;
-}
-
-Result<LocalDateTime> wall_clock(int64_t utc_ms, ZoneId zone) {
-    if (!ms_in_range(utc_ms)) return fail(TimeError::invalid_timestamp(utc_ms));
-    return local_reading(utc_ms, offset_at(zone, floor_div(utc_ms, kMsPerSecond)).seconds);
-}
-
-Result<LocalDateTime> wall_clock(const TimeValue& value) {
-    if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
-    return local_reading(value.utc_ms, value.offset);
-}
-
-Result<TimeValue> value_from_local(ZoneId zone, int64_t local_ms) {
-    return map(resolve_local(zone, local_ms),
-               [zone](const ResolvedLocal& r) { return TimeValue{r.utc_ms, zone, r.offset}; });
-}
-
-Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day) {
-    const int64_t carried_day = day + floor_div(ms_of_day, kMsPerDay);
-    if (!day_in_range(day) || !day_in_range(carried_day)) return overflow();
-    return day * kMsPerDay + ms_of_day;
 }
 
 Result<IsoText> to_iso(const TimeValue& value) {

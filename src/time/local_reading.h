@@ -1,31 +1,16 @@
-// The date-time value and its local view.
+// The local wall-clock reading of a value (day number, milliseconds into the
+// day, offset), checked moves of local milliseconds, and the way back from a
+// local reading to a value.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "time/civil.h"
-#include "time/text_util.h"
 #include "time/time_error.h"
+#include "time/time_value.h"
 #include "time/zone.h"
 
 namespace qt {
-
-// A QuendrelTime: an instant in whole milliseconds and the zone it is seen
-// in. The zone's offset at the instant is worked out once, when the value is
-// made, so that reading the local clock later is plain arithmetic; it fills
-// padding, so the value stays 16 bytes.
-struct TimeValue {
-    int64_t utc_ms = 0;
-    ZoneId zone = 0;
-    bool dst = false;    // daylight saving in force at utc_ms
-    int32_t offset = 0;  // seconds east of UTC at utc_ms; 0 when utc_ms is out of range
-
-    TimeValue() = default;
-    TimeValue(int64_t ms, ZoneId z);
-    TimeValue(int64_t ms, ZoneId z, ZoneOffset in_force) : utc_ms(ms), zone(z), dst(in_force.dst), offset(in_force.seconds) {}
-};
-static_assert(sizeof(TimeValue) == 16);
 
 // Local wall-clock reading of a value: a day number, the milliseconds into
 // that local day, and the offset that produced it.
@@ -49,10 +34,6 @@ constexpr LocalDateTime split_local_ms(int64_t local_ms) {
     return {floor_div(local_ms, kMsPerDay), static_cast<int32_t>(floor_mod(local_ms, kMsPerDay)), 0};
 }
 
-// The zone's offset at the value's instant; InvalidTimestamp when the
-// instant's UTC date lies outside the supported calendar range.
-Result<ZoneOffset> offset_of(const TimeValue& value);
-
 // The value's local wall-clock reading. Fails like offset_of, and with
 // ArithmeticOverflow when the local date itself leaves the calendar range
 // (possible only within a day of the range's ends).
@@ -74,29 +55,5 @@ constexpr bool move_local_ms(int64_t& local_ms, int64_t count, int64_t step_ms) 
     return !__builtin_mul_overflow(count, step_ms, &span) && !__builtin_add_overflow(local_ms, span, &local_ms) &&
            day_in_range(floor_div(local_ms, kMsPerDay));
 }
-
-// ISO 8601 text of the value's local time with its offset: at most
-// "+262142-12-31T23:59:59.999+23:59", 33 bytes.
-using IsoText = ShortText<40>;
-Result<IsoText> to_iso(const TimeValue& value);
-
-// Appends "YYYY-MM-DD" + separator + "HH:MM:SS" of a local reading.
-void append_date_time(std::string& out, const LocalDateTime& local, char separator);
-// The last field an offset's text shows, and what becomes of the seconds
-// below it (old local mean time offsets carry seconds).
-enum class OffsetField : uint8_t { Hours, Minutes, Seconds };
-enum class OffsetRounding : uint8_t { Nearest, TowardZero };  // Nearest: halves away from zero
-
-// Appends an offset as a sign, two-digit hours and, down to `last`, two-digit
-// minutes and seconds, with ":" between the fields when `colon`. The sign is
-// the offset's own even when the fields round to zero ("-00:00").
-void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField last, bool colon,
-                       OffsetRounding rounding);
-
-// Appends a year: four digits for 0..9999, else a sign and at least four.
-void append_iso_year(std::string& out, int64_t year);
-// Appends a number zero-padded to `width` digits (value >= 0, width <= 20:
-// no int64_t is longer).
-void append_padded(std::string& out, int64_t value, int width);
 
 }  // namespace qt
