@@ -64,11 +64,6 @@ char* put_utc_offset(char* at, int32_t offset_seconds, OffsetField last, bool co
 
 }  // namespace
 
-void append_iso_year(std::string& out, int64_t year) {
-    char text[24];
-    out.append(text, put_iso_year(text, year));
-}
-
 void append_date_time(std::string& out, const LocalDateTime& local, char separator) {
     char text[32];
     out.append(text, put_date_time(text, local, separator));

@@ -34,7 +34,4 @@ enum class OffsetRounding : uint8_t { Nearest, TowardZero };  // Nearest: halves
 void append_utc_offset(std::string& out, int32_t offset_seconds, OffsetField last, bool colon,
                        OffsetRounding rounding);
 
-// Appends a year: four digits for 0..9999, else a sign and at least four.
-void append_iso_year(std::string& out, int64_t year);
-
 }  // namespace qt
