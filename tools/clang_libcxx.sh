@@ -19,6 +19,8 @@ cmake -S . -B "$build" -G Ninja -DPython_EXECUTABLE="$(command -v "$python")" \
       -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_CXX_FLAGS=-stdlib=libc++ "${cmake_args[@]}" >/dev/null
 cmake --build "$build" -j"${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 # Linked against libstdc++ by mistake, the run would test the other standard library.
-ldd "$build"/quendreltime*.so | grep -q 'libc++\.so' ||
+# grep reads all of ldd's output: with -q it may stop early, and ldd's broken pipe
+# would then fail the pipeline.
+ldd "$build"/quendreltime*.so | grep 'libc++\.so' >/dev/null ||
     { echo "clang_libcxx.sh: the module is not linked against libc++" >&2; exit 1; }
 PYTHONPATH="$build" "$python" -m pytest -q -p no:cacheprovider "$@"
