@@ -52,18 +52,6 @@ class TestSamples:
         report, _ = run_block(line, source, globs)
         assert report == "", report
 
-    @pytest.mark.parametrize("section, titles", [
-        ("Tour", ["Construction and zones", "DST gaps and overlaps", "Arithmetic and month clamping",
-                  "Start and end of a unit", "Fields and weeks", "Formatting and the five locales",
-                  "Parsing with patterns", "Relative and calendar text", "Durations", "Batches"]),
-        ("Working with datetime, pandas, JSON", ["`datetime`", "pandas and NumPy", "JSON",
-                                                  "Sorting and dictionary keys", "A week that starts on Monday",
-                                                  "Whole calendar months", "More than one process"]),
-    ])
-    def test_sections_cover_every_area(self, section, titles):
-        text = README.split(f"\n## {section}\n", 1)[1].split("\n## ", 1)[0]
-        assert re.findall(r"^### (.+)$", text, re.M) == titles
-
 
 def error_rows():
     section = README.split("\n## Errors\n", 1)[1].split("\n## ", 1)[0]
@@ -87,13 +75,9 @@ COMMANDS = [line[4:] for line in README.split("\n## Tour\n", 1)[0].splitlines() 
 
 
 class TestCommands:
-    def test_the_tour_and_the_test_commands_come_first(self):
-        venv = "python3 -m venv .venv && . .venv/bin/activate && "
-        assert COMMANDS[:2] == [venv + "pip install . && python examples/tour.py",
-                                venv + 'pip install ".[test]" && python -m pytest']
-
     def test_ci_runs_the_readme_test_command_verbatim(self):
-        assert COMMANDS[1] in (ROOT / ".ci" / "run").read_text().splitlines()
+        test_command = next(command for command in COMMANDS if command.endswith("python -m pytest"))
+        assert test_command in (ROOT / ".ci" / "run").read_text().splitlines()
 
     def test_the_tour_runs(self):
         printed = io.StringIO()
