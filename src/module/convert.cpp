@@ -6,6 +6,17 @@
 
 namespace qt::py {
 
+PyObject* cached_ints[kCachedIntLimit];
+
+bool create_cached_ints() {
+    for (int64_t i = 0; i < kCachedIntLimit; ++i) {
+        if (cached_ints[i]) continue;
+        cached_ints[i] = PyLong_FromLongLong(i);
+        if (!cached_ints[i]) return false;
+    }
+    return true;
+}
+
 std::string type_name(PyObject* obj) {
     Ref name(PyObject_GetAttrString(reinterpret_cast<PyObject*>(Py_TYPE(obj)), "__name__"));
     Py_ssize_t size = 0;

@@ -156,7 +156,21 @@ struct Arg<const TextItems&> {
 inline PyObject* to_python(PyObject* built) { return built; }
 inline PyObject* to_python(const TimeValue& v) { return new_time(v); }
 inline PyObject* to_python(const DurationValue& v) { return new_duration(v); }
-inline PyObject* to_python(int64_t v) { return PyLong_FromLongLong(v); }
+// Python ints for the numbers the queries return most (years of the common
+// era, days of the year, minutes of the day...), made once: a query then
+// costs no allocation, as the interpreter's own small ints cost none.
+inline constexpr int64_t kCachedIntLimit = 4096;  // [0, kCachedIntLimit)
+extern PyObject* cached_ints[kCachedIntLimit];
+bool create_cached_ints();
+
+inline PyObject* to_python(int64_t v) {
+    if (static_cast<uint64_t>(v) < static_cast<uint64_t>(kCachedIntLimit)) {
+        PyObject* cached = cached_ints[v];
+        Py_INCREF(cached);
+        return cached;
+    }
+    return PyLong_FromLongLong(v);
+}
 inline PyObject* to_python(int v) { return PyLong_FromLong(v); }
 inline PyObject* to_python(double v) { return PyFloat_FromDouble(v); }
 inline PyObject* to_python(bool v) { return PyBool_FromLong(v); }

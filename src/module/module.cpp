@@ -70,7 +70,7 @@ bool republish(PyObject* module, const char* from, const char* to) {
 
 PyObject* build_module() {
     Ref module(PyModule_Create(&module_def));
-    if (!module || !create_types()) return nullptr;
+    if (!module || !create_types() || !create_cached_ints()) return nullptr;
     PyObject* m = module.get();
     if (!add_name(m, "QuendrelDuration", reinterpret_cast<PyObject*>(duration_type)) ||
         !add_name(m, "QuendrelTime", reinterpret_cast<PyObject*>(time_type)) ||
