@@ -131,13 +131,13 @@ class TestCallerConversions:
         # reads must agree with the rest; one that format rejects must fail.
         value = T.from_unix_ms(value_ms, "UTC")
         long_year = not 0 <= value.year() <= 9999
-        for spec in self.SPECIFIERS:
-            if long_year and spec in self.TWO_DIGIT_YEARS:
+        for directive in self.SPECIFIERS:
+            if long_year and directive in self.TWO_DIGIT_YEARS:
                 continue
-            pattern = f"%Y-%m-%d %H:%M:%S|%{pad}{spec}"
+            pattern = f"%Y-%m-%d %H:%M:%S|%{pad}{directive}"
             text = self.formats(value, pattern)
             if text is None:  # not read as literal text either
-                literal = self.formats(value, "%Y-%m-%d %H:%M:%S|") + f"%{pad}{spec}"
+                literal = self.formats(value, "%Y-%m-%d %H:%M:%S|") + f"%{pad}{directive}"
                 with pytest.raises(ValueError, match="^Invalid date input: "):
                     T.parse_format(literal, pattern, None)
             else:

@@ -12,13 +12,13 @@ namespace qt {
 
 namespace {
 
-constexpr Conversion number(Spec spec, int width, Pad pad = Pad::Zero) { return {spec, pad, width, 0, {}}; }
-constexpr Conversion word(Spec spec) { return {spec, Pad::None, 0, 0, {}}; }
-constexpr Conversion text(Spec spec, std::string_view t) { return {spec, Pad::None, 0, 0, t}; }
-// The numbers open the Spec list and Timestamp closes them.
-constexpr bool is_number(Spec spec) { return spec <= Spec::Timestamp; }
-static_assert(Spec{} == Spec::Year && static_cast<int>(Spec::Timestamp) + 1 == static_cast<int>(Spec::MonthName),
-              "is_number takes the Specs from Year to Timestamp, and no other, for numbers");
+constexpr Conversion number(Directive directive, int width, Pad pad = Pad::Zero) { return {directive, pad, width, 0, {}}; }
+constexpr Conversion word(Directive directive) { return {directive, Pad::None, 0, 0, {}}; }
+constexpr Conversion text(Directive directive, std::string_view t) { return {directive, Pad::None, 0, 0, t}; }
+// The numbers open the Directive list and Timestamp closes them.
+constexpr bool is_number(Directive directive) { return directive <= Directive::Timestamp; }
+static_assert(Directive{} == Directive::Year && static_cast<int>(Directive::Timestamp) + 1 == static_cast<int>(Directive::MonthName),
+              "is_number takes the directives from Year to Timestamp, and no other, for numbers");
 
 // The fraction forms after "%": ".f", ".3f", ".6f", ".9f", "3f", "6f", "9f".
 std::optional<Conversion> read_fraction(std::string_view s, size_t& at) {
@@ -26,13 +26,13 @@ std::optional<Conversion> read_fraction(std::string_view s, size_t& at) {
     if (dot) ++at;
     if (dot && at < s.size() && s[at] == 'f') {
         ++at;
-        return Conversion{Spec::FractionAuto, Pad::None, 3, 0, {}};
+        return Conversion{Directive::FractionAuto, Pad::None, 3, 0, {}};
     }
     if (at + 1 >= s.size() || s[at + 1] != 'f') return std::nullopt;
     const char digits = s[at];
     if (digits != '3' && digits != '6' && digits != '9') return std::nullopt;
     at += 2;
-    return Conversion{dot ? Spec::FractionDot : Spec::FractionDigits, Pad::None, digits - '0', 0, {}};
+    return Conversion{dot ? Directive::FractionDot : Directive::FractionDigits, Pad::None, digits - '0', 0, {}};
 }
 
 // The offset forms after "%": ":z", "::z", ":::z".
@@ -41,7 +41,7 @@ std::optional<Conversion> read_colon_offset(std::string_view s, size_t& at) {
     while (at < s.size() && s[at] == ':' && colons < 3) ++at, ++colons;
     if (at >= s.size() || s[at] != 'z') return std::nullopt;
     ++at;
-    constexpr Spec kByColons[] = {Spec::Offset, Spec::OffsetColon, Spec::OffsetSeconds, Spec::OffsetHours};
+    constexpr Directive kByColons[] = {Directive::Offset, Directive::OffsetColon, Directive::OffsetSeconds, Directive::OffsetHours};
     return word(kByColons[colons]);
 }
 
@@ -52,50 +52,50 @@ std::optional<Conversion> read_specifier(std::string_view s, size_t& at) {
     if (letter == ':') return read_colon_offset(s, at);
     ++at;
     switch (letter) {
-    case 'Y': return number(Spec::Year, 4);
-    case 'C': return number(Spec::YearDiv100, 2);
-    case 'y': return number(Spec::YearMod100, 2);
-    case 'G': return number(Spec::IsoYear, 4);
-    case 'g': return number(Spec::IsoYearMod100, 2);
-    case 'm': return number(Spec::Month, 2);
-    case 'd': return number(Spec::Day, 2);
-    case 'e': return number(Spec::Day, 2, Pad::Space);
-    case 'U': return number(Spec::WeekFromSunday, 2);
-    case 'W': return number(Spec::WeekFromMonday, 2);
-    case 'V': return number(Spec::IsoWeek, 2);
-    case 'w': return number(Spec::WeekdayFromSunday, 1);
-    case 'u': return number(Spec::WeekdayFromMonday, 1);
-    case 'j': return number(Spec::DayOfYear, 3);
-    case 'H': return number(Spec::Hour, 2);
-    case 'k': return number(Spec::Hour, 2, Pad::Space);
-    case 'I': return number(Spec::Hour12, 2);
-    case 'l': return number(Spec::Hour12, 2, Pad::Space);
-    case 'M': return number(Spec::Minute, 2);
-    case 'S': return number(Spec::Second, 2);
-    case 'f': return number(Spec::Nanosecond, 9);
-    case 's': return number(Spec::Timestamp, 9, Pad::None);  // padded only when asked
-    case 'B': return word(Spec::MonthName);
+    case 'Y': return number(Directive::Year, 4);
+    case 'C': return number(Directive::YearDiv100, 2);
+    case 'y': return number(Directive::YearMod100, 2);
+    case 'G': return number(Directive::IsoYear, 4);
+    case 'g': return number(Directive::IsoYearMod100, 2);
+    case 'm': return number(Directive::Month, 2);
+    case 'd': return number(Directive::Day, 2);
+    case 'e': return number(Directive::Day, 2, Pad::Space);
+    case 'U': return number(Directive::WeekFromSunday, 2);
+    case 'W': return number(Directive::WeekFromMonday, 2);
+    case 'V': return number(Directive::IsoWeek, 2);
+    case 'w': return number(Directive::WeekdayFromSunday, 1);
+    case 'u': return number(Directive::WeekdayFromMonday, 1);
+    case 'j': return number(Directive::DayOfYear, 3);
+    case 'H': return number(Directive::Hour, 2);
+    case 'k': return number(Directive::Hour, 2, Pad::Space);
+    case 'I': return number(Directive::Hour12, 2);
+    case 'l': return number(Directive::Hour12, 2, Pad::Space);
+    case 'M': return number(Directive::Minute, 2);
+    case 'S': return number(Directive::Second, 2);
+    case 'f': return number(Directive::Nanosecond, 9);
+    case 's': return number(Directive::Timestamp, 9, Pad::None);  // padded only when asked
+    case 'B': return word(Directive::MonthName);
     case 'b':
-    case 'h': return word(Spec::MonthAbbrev);
-    case 'A': return word(Spec::WeekdayName);
-    case 'a': return word(Spec::WeekdayAbbrev);
-    case 'p': return word(Spec::UpperAmPm);
-    case 'P': return word(Spec::LowerAmPm);
-    case 'z': return word(Spec::Offset);
-    case 'Z': return word(Spec::OffsetColon);  // a value knows its offset, not an abbreviation
-    case '%': return text(Spec::Literal, "%");
-    case 't': return text(Spec::Literal, "\t");
-    case 'n': return text(Spec::Literal, "\n");
+    case 'h': return word(Directive::MonthAbbrev);
+    case 'A': return word(Directive::WeekdayName);
+    case 'a': return word(Directive::WeekdayAbbrev);
+    case 'p': return word(Directive::UpperAmPm);
+    case 'P': return word(Directive::LowerAmPm);
+    case 'z': return word(Directive::Offset);
+    case 'Z': return word(Directive::OffsetColon);  // a value knows its offset, not an abbreviation
+    case '%': return text(Directive::Literal, "%");
+    case 't': return text(Directive::Literal, "\t");
+    case 'n': return text(Directive::Literal, "\n");
     case 'D':
-    case 'x': return text(Spec::Composite, "%m/%d/%y");
-    case 'F': return text(Spec::Composite, "%Y-%m-%d");
-    case 'v': return text(Spec::Composite, "%e-%b-%Y");
-    case 'R': return text(Spec::Composite, "%H:%M");
+    case 'x': return text(Directive::Composite, "%m/%d/%y");
+    case 'F': return text(Directive::Composite, "%Y-%m-%d");
+    case 'v': return text(Directive::Composite, "%e-%b-%Y");
+    case 'R': return text(Directive::Composite, "%H:%M");
     case 'T':
-    case 'X': return text(Spec::Composite, "%H:%M:%S");
-    case 'r': return text(Spec::Composite, "%I:%M:%S %p");
-    case 'c': return text(Spec::Composite, "%a %b %e %H:%M:%S %Y");
-    case '+': return text(Spec::Composite, "%Y-%m-%dT%H:%M:%S%.f%:z");
+    case 'X': return text(Directive::Composite, "%H:%M:%S");
+    case 'r': return text(Directive::Composite, "%I:%M:%S %p");
+    case 'c': return text(Directive::Composite, "%a %b %e %H:%M:%S %Y");
+    case '+': return text(Directive::Composite, "%Y-%m-%dT%H:%M:%S%.f%:z");
     default: return std::nullopt;
     }
 }
@@ -120,74 +120,74 @@ void append_signed(std::string& out, int64_t value, int width, Pad pad, bool plu
     out.append(at, static_cast<size_t>(end - at));
 }
 
-int64_t number_value(Spec spec, const LocalDateTime& local, const CivilDate& date) {
+int64_t number_value(Directive directive, const LocalDateTime& local, const CivilDate& date) {
     const int weekday = local.weekday();
-    switch (spec) {
-    case Spec::Year: return date.year;
-    case Spec::YearDiv100: return floor_div(date.year, 100);
-    case Spec::YearMod100: return floor_mod(date.year, 100);
-    case Spec::IsoYear: return iso_week_date(local.day).year;
-    case Spec::IsoYearMod100: return floor_mod(iso_week_date(local.day).year, 100);
-    case Spec::Month: return date.month;
-    case Spec::Day: return date.day;
-    case Spec::WeekFromSunday: return strftime_week_of_days(local.day, 0);
-    case Spec::WeekFromMonday: return strftime_week_of_days(local.day, 1);
-    case Spec::IsoWeek: return iso_week_date(local.day).week;
-    case Spec::WeekdayFromSunday: return weekday;
-    case Spec::WeekdayFromMonday: return iso_weekday_from_days(local.day);
-    case Spec::DayOfYear: return day_of_year(local.day);
-    case Spec::Hour: return local.hour();
-    case Spec::Hour12: return local.hour() % 12 == 0 ? 12 : local.hour() % 12;
-    case Spec::Minute: return local.minute();
-    case Spec::Second: return local.second();
-    case Spec::Nanosecond: return int64_t{local.millisecond()} * 1'000'000;
-    case Spec::Timestamp: return floor_div(local.local_ms() - int64_t{local.offset} * kMsPerSecond, kMsPerSecond);
+    switch (directive) {
+    case Directive::Year: return date.year;
+    case Directive::YearDiv100: return floor_div(date.year, 100);
+    case Directive::YearMod100: return floor_mod(date.year, 100);
+    case Directive::IsoYear: return iso_week_date(local.day).year;
+    case Directive::IsoYearMod100: return floor_mod(iso_week_date(local.day).year, 100);
+    case Directive::Month: return date.month;
+    case Directive::Day: return date.day;
+    case Directive::WeekFromSunday: return strftime_week_of_days(local.day, 0);
+    case Directive::WeekFromMonday: return strftime_week_of_days(local.day, 1);
+    case Directive::IsoWeek: return iso_week_date(local.day).week;
+    case Directive::WeekdayFromSunday: return weekday;
+    case Directive::WeekdayFromMonday: return iso_weekday_from_days(local.day);
+    case Directive::DayOfYear: return day_of_year(local.day);
+    case Directive::Hour: return local.hour();
+    case Directive::Hour12: return local.hour() % 12 == 0 ? 12 : local.hour() % 12;
+    case Directive::Minute: return local.minute();
+    case Directive::Second: return local.second();
+    case Directive::Nanosecond: return int64_t{local.millisecond()} * 1'000'000;
+    case Directive::Timestamp: return floor_div(local.local_ms() - int64_t{local.offset} * kMsPerSecond, kMsPerSecond);
     default: return 0;
     }
 }
 
 // Seconds of an old local mean time round to the nearest minute, as the ISO
 // text does; %::z keeps them exactly and %:::z drops whatever is below the hour.
-void append_offset(std::string& out, Spec spec, int32_t offset) {
-    const bool hours_only = spec == Spec::OffsetHours;
+void append_offset(std::string& out, Directive directive, int32_t offset) {
+    const bool hours_only = directive == Directive::OffsetHours;
     const OffsetField last = hours_only                    ? OffsetField::Hours
-                             : spec == Spec::OffsetSeconds ? OffsetField::Seconds
+                             : directive == Directive::OffsetSeconds ? OffsetField::Seconds
                                                            : OffsetField::Minutes;
     const OffsetRounding rounding = hours_only ? OffsetRounding::TowardZero : OffsetRounding::Nearest;
     // One call for the four forms, so that the writer is inlined here.
-    append_utc_offset(out, offset, last, spec != Spec::Offset, rounding);
+    append_utc_offset(out, offset, last, directive != Directive::Offset, rounding);
 }
 
 void append_fraction(std::string& out, const Conversion& c, int millisecond) {
-    if (c.spec == Spec::FractionAuto && millisecond == 0) return;
-    if (c.spec != Spec::FractionDigits) out += '.';
+    if (c.directive == Directive::FractionAuto && millisecond == 0) return;
+    if (c.directive != Directive::FractionDigits) out += '.';
     int64_t scaled = millisecond;
     for (int digits = 3; digits < c.width; ++digits) scaled *= 10;
     append_padded(out, scaled, c.width);
 }
 
 void append_conversion(std::string& out, const Conversion& c, const LocalDateTime& local, const CivilDate& date) {
-    switch (c.spec) {
-    case Spec::MonthName: out += kEnglish.months[date.month - 1]; return;
-    case Spec::MonthAbbrev: out += kEnglish.months_short[date.month - 1]; return;
-    case Spec::WeekdayName: out += kEnglish.weekdays[local.weekday()]; return;
-    case Spec::WeekdayAbbrev: out += kEnglish.weekdays_short[local.weekday()]; return;
-    case Spec::UpperAmPm: out += local.hour() < 12 ? "AM" : "PM"; return;
-    case Spec::LowerAmPm: out += local.hour() < 12 ? "am" : "pm"; return;
-    case Spec::FractionAuto:
-    case Spec::FractionDot:
-    case Spec::FractionDigits: return append_fraction(out, c, local.millisecond());
-    case Spec::Offset:
-    case Spec::OffsetColon:
-    case Spec::OffsetSeconds:
-    case Spec::OffsetHours: return append_offset(out, c.spec, local.offset);
-    case Spec::Literal: out += c.text; return;
-    case Spec::Composite: expand_conversions(c.text, local, out); return;
+    switch (c.directive) {
+    case Directive::MonthName: out += kEnglish.months[date.month - 1]; return;
+    case Directive::MonthAbbrev: out += kEnglish.months_short[date.month - 1]; return;
+    case Directive::WeekdayName: out += kEnglish.weekdays[local.weekday()]; return;
+    case Directive::WeekdayAbbrev: out += kEnglish.weekdays_short[local.weekday()]; return;
+    case Directive::UpperAmPm: out += local.hour() < 12 ? "AM" : "PM"; return;
+    case Directive::LowerAmPm: out += local.hour() < 12 ? "am" : "pm"; return;
+    case Directive::FractionAuto:
+    case Directive::FractionDot:
+    case Directive::FractionDigits: return append_fraction(out, c, local.millisecond());
+    case Directive::Offset:
+    case Directive::OffsetColon:
+    case Directive::OffsetSeconds:
+    case Directive::OffsetHours: return append_offset(out, c.directive, local.offset);
+    case Directive::Literal: out += c.text; return;
+    case Directive::Composite: expand_conversions(c.text, local, out); return;
     default: break;
     }
-    const int64_t value = number_value(c.spec, local, date);
+    const int64_t value = number_value(c.directive, local, date);
     // ISO 8601 wants an explicit sign on years of more or fewer than four digits.
-    const bool signed_year = (c.spec == Spec::Year || c.spec == Spec::IsoYear) && (value < 0 || value > 9999);
+    const bool signed_year = (c.directive == Directive::Year || c.directive == Directive::IsoYear) && (value < 0 || value > 9999);
     append_signed(out, value, signed_year ? c.width + 1 : c.width, c.pad, signed_year);
 }
 
@@ -207,7 +207,7 @@ std::optional<Conversion> read_conversion(std::string_view conversions, size_t p
     std::optional<Conversion> conversion = read_specifier(conversions, at);
     if (!conversion) return std::nullopt;
     if (pad) {
-        if (!is_number(conversion->spec)) return std::nullopt;
+        if (!is_number(conversion->directive)) return std::nullopt;
         conversion->pad = *pad;
     }
     conversion->length = at - pos;

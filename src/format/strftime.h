@@ -22,7 +22,7 @@ namespace qt {
 enum class Pad : uint8_t { Zero, Space, None };
 
 // What one conversion specifier stands for.
-enum class Spec : uint8_t {
+enum class Directive : uint8_t {
     // Numbers, written with `width` and `pad`.
     Year,               // %Y  width 4; outside 0..9999 with a sign
     YearDiv100,         // %C  floor division
@@ -66,7 +66,7 @@ enum class Spec : uint8_t {
 };
 
 struct Conversion {
-    Spec spec;
+    Directive directive;
     Pad pad;                // numbers only
     int width;              // numbers: minimum characters; fractions: digit count
     size_t length;          // bytes of the specifier, "%" included

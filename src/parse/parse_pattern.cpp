@@ -88,7 +88,7 @@ bool read_meridiem(Cursor& text, int64_t& afternoon) {
 // offset = space* offset_sign hh [separators sixty [separators sixty]]
 // Minutes are required except for %:::z, seconds read only for %::z,
 // so that each form reads what the formatter writes.
-bool read_offset(Cursor& text, Spec spec, int64_t& seconds) {
+bool read_offset(Cursor& text, Directive directive, int64_t& seconds) {
     text.skip_space();
     int sign;
     int64_t hours, minutes = 0, extra = 0;
@@ -96,9 +96,9 @@ bool read_offset(Cursor& text, Spec spec, int64_t& seconds) {
     const size_t after_hours = text.position();
     text.skip_separators();
     if (!text.sexagesimal(minutes)) {
-        if (spec != Spec::OffsetHours) return false;
+        if (directive != Directive::OffsetHours) return false;
         text.move_to(after_hours);
-    } else if (spec == Spec::OffsetSeconds) {
+    } else if (directive == Directive::OffsetSeconds) {
         text.skip_separators();
         if (!text.sexagesimal(extra)) return false;
     }
@@ -114,29 +114,29 @@ bool read_optional_fraction(Cursor& text, Slot& nanosecond) {
 
 // One number, after optional white space, into its field. Widths are the
 // most digits read; a signed year or timestamp takes any number after "+"/"-".
-bool read_number(Spec spec, Cursor& text, Fields& f) {
+bool read_number(Directive directive, Cursor& text, Fields& f) {
     text.skip_space();
     int64_t v;
-    switch (spec) {
-    case Spec::Year: return text.signed_number(4, v) && store(f.year, v);
-    case Spec::YearDiv100: return text.number(1, 2, v) && store(f.century, v);
-    case Spec::YearMod100: return text.number(1, 2, v) && store(f.year_of_century, v);
-    case Spec::IsoYear: return text.signed_number(4, v) && store(f.iso_year, v);
-    case Spec::IsoYearMod100: return text.number(1, 2, v) && store(f.iso_year_of_century, v);
-    case Spec::Month: return text.number(1, 2, v) && store_in(f.month, v, 1, 12);
-    case Spec::Day: return text.number(1, 2, v) && store_in(f.day, v, 1, 31);
-    case Spec::WeekFromSunday: return text.number(1, 2, v) && store_in(f.week_from_sunday, v, 0, 53);
-    case Spec::WeekFromMonday: return text.number(1, 2, v) && store_in(f.week_from_monday, v, 0, 53);
-    case Spec::IsoWeek: return text.number(1, 2, v) && store_in(f.iso_week, v, 1, 53);
-    case Spec::WeekdayFromSunday: return text.number(1, 1, v) && store_in(f.weekday, v, 0, 6);
-    case Spec::WeekdayFromMonday: return text.number(1, 1, v) && v >= 1 && v <= 7 && store(f.weekday, v % 7);
-    case Spec::DayOfYear: return text.number(1, 3, v) && store_in(f.ordinal, v, 1, 366);
-    case Spec::Hour: return text.number(1, 2, v) && store_hour(f, v);
-    case Spec::Hour12: return text.number(1, 2, v) && v >= 1 && v <= 12 && store(f.hour_mod_12, v % 12);
-    case Spec::Minute: return text.number(1, 2, v) && store_in(f.minute, v, 0, 59);
-    case Spec::Second: return text.number(1, 2, v) && store_in(f.second, v, 0, 60);
-    case Spec::Nanosecond: return text.number(1, 9, v) && store(f.nanosecond, v);
-    case Spec::Timestamp: return text.signed_number(INT32_MAX, v) && store(f.timestamp, v);
+    switch (directive) {
+    case Directive::Year: return text.signed_number(4, v) && store(f.year, v);
+    case Directive::YearDiv100: return text.number(1, 2, v) && store(f.century, v);
+    case Directive::YearMod100: return text.number(1, 2, v) && store(f.year_of_century, v);
+    case Directive::IsoYear: return text.signed_number(4, v) && store(f.iso_year, v);
+    case Directive::IsoYearMod100: return text.number(1, 2, v) && store(f.iso_year_of_century, v);
+    case Directive::Month: return text.number(1, 2, v) && store_in(f.month, v, 1, 12);
+    case Directive::Day: return text.number(1, 2, v) && store_in(f.day, v, 1, 31);
+    case Directive::WeekFromSunday: return text.number(1, 2, v) && store_in(f.week_from_sunday, v, 0, 53);
+    case Directive::WeekFromMonday: return text.number(1, 2, v) && store_in(f.week_from_monday, v, 0, 53);
+    case Directive::IsoWeek: return text.number(1, 2, v) && store_in(f.iso_week, v, 1, 53);
+    case Directive::WeekdayFromSunday: return text.number(1, 1, v) && store_in(f.weekday, v, 0, 6);
+    case Directive::WeekdayFromMonday: return text.number(1, 1, v) && v >= 1 && v <= 7 && store(f.weekday, v % 7);
+    case Directive::DayOfYear: return text.number(1, 3, v) && store_in(f.ordinal, v, 1, 366);
+    case Directive::Hour: return text.number(1, 2, v) && store_hour(f, v);
+    case Directive::Hour12: return text.number(1, 2, v) && v >= 1 && v <= 12 && store(f.hour_mod_12, v % 12);
+    case Directive::Minute: return text.number(1, 2, v) && store_in(f.minute, v, 0, 59);
+    case Directive::Second: return text.number(1, 2, v) && store_in(f.second, v, 0, 60);
+    case Directive::Nanosecond: return text.number(1, 9, v) && store(f.nanosecond, v);
+    case Directive::Timestamp: return text.signed_number(INT32_MAX, v) && store(f.timestamp, v);
     default: return false;
     }
 }
@@ -148,26 +148,26 @@ bool read_items(std::string_view conversions, Cursor& text, Fields& f);
 bool read_one(const Conversion& c, Cursor& text, Fields& f) {
     const LocalePack& english = kEnglish;
     int64_t v;
-    switch (c.spec) {
-    case Spec::MonthName: return read_name(text, english.months, true, v) && store(f.month, v + 1);
-    case Spec::MonthAbbrev: return read_name(text, english.months, false, v) && store(f.month, v + 1);
-    case Spec::WeekdayName: return read_name(text, english.weekdays, true, v) && store(f.weekday, v);
-    case Spec::WeekdayAbbrev: return read_name(text, english.weekdays, false, v) && store(f.weekday, v);
-    case Spec::UpperAmPm:
-    case Spec::LowerAmPm: return read_meridiem(text, v) && store(f.afternoon, v);
-    case Spec::FractionAuto:
-    case Spec::FractionDot: return read_optional_fraction(text, f.nanosecond);
-    case Spec::FractionDigits: return text.fraction_digits(c.width, v) && store(f.nanosecond, v);
-    case Spec::Offset:
-    case Spec::OffsetColon:
-    case Spec::OffsetSeconds:
-    case Spec::OffsetHours: return read_offset(text, c.spec, v) && store(f.offset, v);
-    case Spec::Literal:
+    switch (c.directive) {
+    case Directive::MonthName: return read_name(text, english.months, true, v) && store(f.month, v + 1);
+    case Directive::MonthAbbrev: return read_name(text, english.months, false, v) && store(f.month, v + 1);
+    case Directive::WeekdayName: return read_name(text, english.weekdays, true, v) && store(f.weekday, v);
+    case Directive::WeekdayAbbrev: return read_name(text, english.weekdays, false, v) && store(f.weekday, v);
+    case Directive::UpperAmPm:
+    case Directive::LowerAmPm: return read_meridiem(text, v) && store(f.afternoon, v);
+    case Directive::FractionAuto:
+    case Directive::FractionDot: return read_optional_fraction(text, f.nanosecond);
+    case Directive::FractionDigits: return text.fraction_digits(c.width, v) && store(f.nanosecond, v);
+    case Directive::Offset:
+    case Directive::OffsetColon:
+    case Directive::OffsetSeconds:
+    case Directive::OffsetHours: return read_offset(text, c.directive, v) && store(f.offset, v);
+    case Directive::Literal:
         if (unicode_space_length(c.text, 0) == 0) return text.literal(c.text[0]);
         text.skip_space();  // %t and %n stand for white space, like a blank
         return true;
-    case Spec::Composite: return read_items(c.text, text, f);
-    default: return read_number(c.spec, text, f);
+    case Directive::Composite: return read_items(c.text, text, f);
+    default: return read_number(c.directive, text, f);
     }
 }
 
