@@ -86,28 +86,12 @@ struct MethodText {
     static constexpr auto qualified =
         join_text<Class.view().size() + Name.view().size() + 3>(Class.view(), ".", Name.view(), "()");
 
-    static constexpr size_t params_length() {
-        size_t n = Instance ? 5 : 0;
-        ((n += Params.view().size() + 2), ...);
-        return kCount > 0 && !Instance ? n - 2 : n;
-    }
-    static constexpr StaticText<params_length()> params_text() {
-        StaticText<params_length()> out;
-        size_t at = 0;
-        bool first = true;
-        auto put = [&](std::string_view s) {
-            if (!first) {
-                out.chars[at++] = ',';
-                out.chars[at++] = ' ';
-            }
-            first = false;
-            for (char c : s) out.chars[at++] = c;
-        };
-        if (Instance) put("$self");
-        (put(Params.view()), ...);
-        return out;
-    }
-    static constexpr auto params = params_text();
+    static constexpr auto param_names = [] {
+        if constexpr (Instance) return std::array<std::string_view, kCount + 1>{"$self", Params.view()...};
+        else return std::array<std::string_view, kCount>{Params.view()...};
+    }();
+    static constexpr size_t params_length() { return comma_list_length(param_names); }
+    static constexpr auto params = comma_list<params_length()>(param_names);
     static constexpr auto doc =
         join_text<Name.view().size() + params_length() + 7 + Body.view().size()>(
             Name.view(), "(", std::string_view(params.c_str(), params_length()), ")\n--\n\n", Body.view());

@@ -2,6 +2,7 @@
 // what the error names, and the ValueError that carries it.
 #include "module/error_messages.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -30,29 +31,18 @@ std::string joined(const Parts&... parts) {
 constexpr std::string_view kUseOneOf = ". Use one of: ";
 
 template <const auto& Spellings>
-constexpr size_t offer_length() {
-    size_t n = kUseOneOf.size();
-    for (size_t i = 0; i < Spellings.size(); ++i) n += (i > 0 ? 2 : 0) + Spellings[i].name.size();
-    return n;
+constexpr auto spelling_names() {
+    std::array<std::string_view, Spellings.size()> names{};
+    for (size_t i = 0; i < Spellings.size(); ++i) names[i] = Spellings[i].name;
+    return names;
 }
 
 template <const auto& Spellings>
-constexpr StaticText<offer_length<Spellings>()> offer() {
-    StaticText<offer_length<Spellings>()> out;
-    size_t at = 0;
-    auto put = [&](std::string_view part) {
-        for (char c : part) out.chars[at++] = c;
-    };
-    put(kUseOneOf);
-    for (size_t i = 0; i < Spellings.size(); ++i) {
-        if (i > 0) put(", ");
-        put(Spellings[i].name);
-    }
-    return out;
-}
+constexpr size_t kNamesLength = comma_list_length(spelling_names<Spellings>());
 
 template <const auto& Spellings>
-constexpr auto kOffer = offer<Spellings>();
+constexpr auto kOffer = join_text<kUseOneOf.size() + kNamesLength<Spellings>>(
+    kUseOneOf, comma_list<kNamesLength<Spellings>>(spelling_names<Spellings>()).view());
 
 // "YYYY-MM-DD HH:MM:SS" of a local reading, with ".mmm" when it has milliseconds.
 std::string local_reading_text(int64_t local_ms) {

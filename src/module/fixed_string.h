@@ -33,4 +33,27 @@ constexpr StaticText<Length> join_text(Parts... parts) {
     return out;
 }
 
+// Names written as "a, b, c" at compile time: the text's length, then the
+// text itself (a signature's parameters, the spellings an error offers).
+template <size_t N>
+constexpr size_t comma_list_length(const std::array<std::string_view, N>& names) {
+    size_t length = N > 0 ? 2 * (N - 1) : 0;
+    for (size_t i = 0; i < N; ++i) length += names[i].size();
+    return length;
+}
+
+template <size_t Length, size_t N>
+constexpr StaticText<Length> comma_list(const std::array<std::string_view, N>& names) {
+    StaticText<Length> out;
+    size_t at = 0;
+    for (size_t i = 0; i < N; ++i) {
+        if (i > 0) {
+            out.chars[at++] = ',';
+            out.chars[at++] = ' ';
+        }
+        for (char c : names[i]) out.chars[at++] = c;
+    }
+    return out;
+}
+
 }  // namespace qt::py
