@@ -420,8 +420,9 @@ class QuendrelTime:
         Periods are local to the value's zone: a day starts at local midnight, a week on Sunday, a
         quarter on 1 January, 1 April, 1 July or 1 October, a year on 1 January. Units are those of
         `add`; for millisecond the result is a copy. A start that falls in a daylight-saving gap (a
-        midnight skipped by a change at 00:00) moves forward as `parse` does; in a repeated hour the
-        start is the first occurrence. The result keeps the value's zone.
+        midnight skipped by a change at 00:00) moves forward as `parse` does. In a repeated hour, the
+        start of the second, minute and hour stays in the value's own occurrence, while longer units
+        resolve their start with the earlier instant. The result keeps the value's zone.
 
         - An unknown unit raises ValueError "Invalid unit: ...".
 

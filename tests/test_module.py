@@ -153,7 +153,7 @@ class TestDocs:
         for name, text in examples:
             globs = {"quendreltime": quendreltime, "T": T, "D": D}  # the names the module docstring gives
             runner.run(doctest.DocTestParser().get_doctest(text, globs, name, name, 0), out=report.write)
-        assert report.getvalue() == ""
+        assert not report.getvalue(), report.getvalue()
 
 
 class TestBinding:
