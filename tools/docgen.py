@@ -203,8 +203,20 @@ def stub_signatures():
     return found
 
 
+def as_rest(text):
+    """The text as reStructuredText: in help() a list may follow the line that introduces it,
+    where reStructuredText needs a blank line between them."""
+    lines = text.split("\n")
+    out = []
+    for before, line in zip([""] + lines, lines):
+        if line.startswith("- ") and before and not before.startswith(("- ", "  ")):
+            out.append("")
+        out.append(line)
+    return "\n".join(out)
+
+
 def indented(text, by="   "):
-    return "\n".join(by + line if line else "" for line in text.split("\n"))
+    return "\n".join(by + line if line else "" for line in as_rest(text).split("\n"))
 
 
 def heading(title, mark):
