@@ -1,9 +1,13 @@
 """The published surface: names, types, help, the type stubs, and how arguments bind."""
 
 import ast
+import doctest
 import importlib
 import inspect
+import io
 import pathlib
+import pydoc
+import re
 import subprocess
 import sys
 
@@ -13,7 +17,11 @@ import pytest
 import quendreltime
 from support import D, T, message_of
 
-STUB = ast.parse((pathlib.Path(__file__).resolve().parent.parent / "quendreltime.pyi").read_text())
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+STUB_TEXT = (ROOT / "quendreltime.pyi").read_text(encoding="utf-8")
+STUB = ast.parse(STUB_TEXT)
+sys.path.insert(0, str(ROOT / "tools"))
+import docgen  # noqa: E402  the method texts of docs/api, which the module, the stubs and the site carry
 
 
 class TestModule:
@@ -22,7 +30,6 @@ class TestModule:
             "QuendrelDuration", "QuendrelTime", "quendrel_duration", "quendrel_time", "supported_units",
             "supported_locales"]
         assert quendreltime.QuendrelTime is T and quendreltime.QuendrelDuration is D
-        assert quendreltime.__doc__ == ""
         names = {}
         exec("from quendreltime import *", names)
         assert [names[name] for name in quendreltime.__all__] == [getattr(quendreltime, n) for n in quendreltime.__all__]
@@ -57,15 +64,6 @@ class TestModule:
         assert len(quendreltime.supported_units()) == 9
         assert quendreltime.supported_locales() == ["en", "fr", "es", "de", "pt"]
         assert quendreltime.supported_units.__text_signature__ == quendreltime.supported_locales.__text_signature__ == "()"
-
-    def test_docstrings(self):
-        assert T.parse_batch.__doc__ == "Batch parse ISO/naive datetime strings and return unix timestamps (ms)."
-        assert T.format_batch.__doc__ == "Batch format unix timestamps with locale support."
-        assert T.format_locale.__doc__ == "Locale-aware format helper for month/day names and meridiem output."
-        assert T.calendar.__doc__.splitlines()[1:] == [
-            "", "Buckets:", "- same day: Today at HH:mm", "- +/-1 day: Tomorrow/Yesterday at HH:mm",
-            "- +/-6 days: Weekday at HH:mm", "- otherwise: YYYY-MM-DD HH:mm"]
-        assert T.parse_format_batch.__doc__ and not T.calendar.__doc__.endswith("\n")
 
 
 def test_values_compare_by_identity_and_take_no_attributes():
@@ -124,11 +122,38 @@ class TestStubs:
         assert node.name == cls.__name__
         assert {name: spec[:2] for name, spec in stub_functions(node.body).items()} == runtime_methods(cls)
 
-    def test_every_function_has_a_docstring(self):
-        functions = stub_functions(STUB.body)
-        for _, node in stub_classes():
-            functions |= {f"{node.name}.{name}": spec for name, spec in stub_functions(node.body).items()}
-        assert [name for name, (_, _, doc) in functions.items() if not doc] == []
+    def test_docstrings_are_the_method_texts(self):
+        assert docgen.render_stub(STUB_TEXT, docgen.read_sources()) == STUB_TEXT, "run python tools/docgen.py stubs"
+
+
+def published():
+    """(name, object) of each class and every public method and module function, as published."""
+    found = [(name, getattr(quendreltime, name)) for name in ("supported_units", "supported_locales")]
+    for cls in (T, D):
+        found += [(cls.__name__, cls)] + [(f"{cls.__name__}.{name}", getattr(cls, name))
+                                          for name in vars(cls) if not name.startswith("__")]
+    return found
+
+
+class TestDocs:
+    def test_every_function_has_a_signature_a_paragraph_and_an_example(self):
+        help_text = pydoc.render_doc(quendreltime, renderer=pydoc.plaintext)
+        for name, function in published():
+            paragraph = function.__doc__.split("\n\n")[0]
+            assert function.__text_signature__ and paragraph.strip() and "\n>>> " in function.__doc__, name
+            assert all(line in help_text for line in paragraph.splitlines()), name
+
+    def test_every_example_of_the_site_runs(self):
+        # The site shows each method's text and the pages' ```python blocks; the README's
+        # samples, included in the tour and performance pages, run in test_readme.py.
+        examples = [(name, function.__doc__) for name, function in published()] + [(quendreltime.__name__, quendreltime.__doc__)]
+        examples += [(page.name, "".join(re.findall(r"^```python\n(.*?)^```$", page.read_text(encoding="utf-8"), re.S | re.M)))
+                     for page in sorted((ROOT / "docs").glob("*.md"))]
+        runner, report = doctest.DocTestRunner(optionflags=doctest.ELLIPSIS), io.StringIO()
+        for name, text in examples:
+            globs = {"quendreltime": quendreltime, "T": T, "D": D}  # the names the module docstring gives
+            runner.run(doctest.DocTestParser().get_doctest(text, globs, name, name, 0), out=report.write)
+        assert not report.getvalue(), report.getvalue()
 
 
 class TestBinding:

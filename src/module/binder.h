@@ -8,7 +8,9 @@
 // convert.h), the parameter names drive argument binding, and the docstring
 // with its text signature ("add($self, amount, unit)\n--\n\n") is built from
 // the same names at compile time, so a table cannot drift from its
-// operations. An instance operation takes the receiver's record
+// operations. The docstring's body is the method's text from docs/api,
+// which tools/docgen.py compiles into method_docs.h; a method without a
+// text there does not compile. An instance operation takes the receiver's record
 // (const TimeValue& or const DurationValue&) as its first parameter. The
 // operations a table binds live in qt::time_ops and qt::duration_ops, named
 // after their methods, apart from the core's own names.
@@ -22,6 +24,7 @@
 
 #include "module/convert.h"
 #include "module/fixed_string.h"
+#include "method_docs.h"
 
 namespace qt::py {
 
@@ -78,9 +81,26 @@ const Receiver& receiver_of(PyObject* self) {
 
 // ------------------------------------------------------------- methods
 
+// The docstring body written for `owner`'s `name` (the owner is a class
+// name, or "quendreltime" for the module), or "" when there is none.
+constexpr std::string_view method_doc(std::string_view owner, std::string_view name) {
+    for (const MethodDocText& text : kMethodDocTexts)
+        if (text.owner == owner && text.name == name) return text.body;
+    return {};
+}
+
+// A text signature block, "name(a, b)\n--\n\n", followed by `body`.
+template <size_t Length, size_t N>
+constexpr StaticText<Length> signed_doc(std::string_view name, const std::array<std::string_view, N>& params,
+                                        std::string_view body) {
+    const auto list = comma_list<Length>(params);
+    return join_text<Length>(name, "(", std::string_view(list.c_str(), comma_list_length(params)), ")\n--\n\n",
+                             body);
+}
+
 // The texts of one method: its qualified name for messages, its parameter
 // names and its docstring.
-template <FixedString Class, FixedString Name, bool Instance, FixedString Body, FixedString... Params>
+template <FixedString Class, FixedString Name, bool Instance, FixedString... Params>
 struct MethodText {
     static constexpr size_t kCount = sizeof...(Params);
     static constexpr auto qualified =
@@ -90,11 +110,14 @@ struct MethodText {
         if constexpr (Instance) return std::array<std::string_view, kCount + 1>{"$self", Params.view()...};
         else return std::array<std::string_view, kCount>{Params.view()...};
     }();
-    static constexpr size_t params_length() { return comma_list_length(param_names); }
-    static constexpr auto params = comma_list<params_length()>(param_names);
-    static constexpr auto doc =
-        join_text<Name.view().size() + params_length() + 7 + Body.view().size()>(
-            Name.view(), "(", std::string_view(params.c_str(), params_length()), ")\n--\n\n", Body.view());
+    static constexpr std::string_view body = method_doc(Class.view(), Name.view());
+    static_assert(!body.empty(), "every method needs its text in docs/api");
+    static constexpr auto doc = signed_doc<Name.view().size() + comma_list_length(param_names) + 7 + body.size()>(
+        Name.view(), param_names, body);
+    // A constructor's text is the class docstring, signed with the class name.
+    static constexpr auto class_doc =
+        signed_doc<Class.view().size() + comma_list_length(param_names) + 7 + body.size()>(Class.view(),
+                                                                                            param_names, body);
     static constexpr std::array<const char*, kCount> names{Params.text...};
     static constexpr int flags =
         Instance && kCount == 0 ? METH_NOARGS : METH_FASTCALL | METH_KEYWORDS | (Instance ? 0 : METH_STATIC);
@@ -109,9 +132,9 @@ PyCFunction as_cfunction(Fast f) {
     return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
 }
 
-template <FixedString Class, FixedString Name, auto Op, bool Instance, FixedString Body, FixedString... Params>
+template <FixedString Class, FixedString Name, auto Op, bool Instance, FixedString... Params>
 struct Method {
-    using Text = MethodText<Class, Name, Instance, Body, Params...>;
+    using Text = MethodText<Class, Name, Instance, Params...>;
     using Traits = OpTraits<decltype(Op)>;
     static constexpr size_t kOffset = Instance ? 1 : 0;
     static constexpr size_t kCount = sizeof...(Params);
@@ -193,24 +216,18 @@ struct Method {
 
 template <FixedString Class, FixedString Name, auto Op, FixedString... Params>
 constexpr PyMethodDef instance() {
-    return Method<Class, Name, Op, true, "", Params...>::def();
+    return Method<Class, Name, Op, true, Params...>::def();
 }
 
 template <FixedString Class, FixedString Name, auto Op, FixedString... Params>
 constexpr PyMethodDef static_method() {
-    return Method<Class, Name, Op, false, "", Params...>::def();
+    return Method<Class, Name, Op, false, Params...>::def();
 }
 
-// Variants with a docstring body after the signature block.
-template <FixedString Class, FixedString Name, FixedString Body, auto Op, FixedString... Params>
-constexpr PyMethodDef instance_doc() {
-    return Method<Class, Name, Op, true, Body, Params...>::def();
-}
-
-template <FixedString Class, FixedString Name, FixedString Body, auto Op, FixedString... Params>
-constexpr PyMethodDef static_doc() {
-    return Method<Class, Name, Op, false, Body, Params...>::def();
-}
+// A module function without parameters: "name()" and its text.
+template <FixedString Name>
+constexpr auto function_doc = signed_doc<Name.view().size() + 7 + method_doc("quendreltime", Name.view()).size()>(
+    Name.view(), std::array<std::string_view, 0>{}, method_doc("quendreltime", Name.view()));
 
 // ------------------------------------------------------------- constructors
 

@@ -8,9 +8,11 @@ namespace {
 constexpr FixedString kDuration = "QuendrelDuration";
 constexpr bool kStatic = false;
 
-using Construct = Method<kDuration, "__new__", duration_ops::construct, kStatic, "", "value", "unit">;
+using Construct = Method<kDuration, "__new__", duration_ops::construct, kStatic, "value", "unit">;
 
 }  // namespace
+
+extern const char* const duration_class_doc = Construct::Text::class_doc.c_str();
 
 PyMethodDef duration_methods[] = {
     static_method<kDuration, "from_milliseconds", duration_ops::from_milliseconds, "value">(),

@@ -21,12 +21,12 @@ PyObject* supported_locales(PyObject*, PyObject*) {
 }
 
 PyMethodDef function_defs[] = {
-    {"supported_units", supported_units, METH_NOARGS, "supported_units()\n--\n\n"},
-    {"supported_locales", supported_locales, METH_NOARGS, "supported_locales()\n--\n\n"},
+    {"supported_units", supported_units, METH_NOARGS, function_doc<"supported_units">.c_str()},
+    {"supported_locales", supported_locales, METH_NOARGS, function_doc<"supported_locales">.c_str()},
 };
 
 PyModuleDef module_def = {
-    PyModuleDef_HEAD_INIT, "quendreltime", "", 0, nullptr, nullptr, nullptr, nullptr, nullptr,
+    PyModuleDef_HEAD_INIT, "quendreltime", method_doc("quendreltime", "__doc__").data(), 0, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 
 // The module's state (the cached module, the two types) lives in

@@ -13,6 +13,8 @@ PyTypeObject* duration_type = nullptr;
 // reprs together in repr.cpp.
 extern PyMethodDef time_methods[];
 extern PyMethodDef duration_methods[];
+extern const char* const time_class_doc;
+extern const char* const duration_class_doc;
 PyObject* time_new(PyTypeObject* type, PyObject* args, PyObject* kwargs);
 PyObject* time_repr(PyObject* self);
 PyObject* duration_new(PyTypeObject* type, PyObject* args, PyObject* kwargs);
@@ -45,7 +47,7 @@ PyType_Slot time_slots[] = {
     {Py_tp_repr, reinterpret_cast<void*>(time_repr)},
     {Py_tp_dealloc, reinterpret_cast<void*>(dealloc)},
     {Py_tp_methods, time_methods},
-    {Py_tp_doc, const_cast<char*>("QuendrelTime(input, timezone)\n--\n\n")},
+    {Py_tp_doc, const_cast<char*>(time_class_doc)},
     {0, nullptr},  // sentinel
 };
 
@@ -54,7 +56,7 @@ PyType_Slot duration_slots[] = {
     {Py_tp_repr, reinterpret_cast<void*>(duration_repr)},
     {Py_tp_dealloc, reinterpret_cast<void*>(dealloc)},
     {Py_tp_methods, duration_methods},
-    {Py_tp_doc, const_cast<char*>("QuendrelDuration(value, unit)\n--\n\n")},
+    {Py_tp_doc, const_cast<char*>(duration_class_doc)},
     {0, nullptr},  // sentinel
 };
 

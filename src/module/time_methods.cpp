@@ -23,39 +23,26 @@ namespace {
 constexpr FixedString kTime = "QuendrelTime";
 constexpr bool kStatic = false;
 
-constexpr char kParseBatchDoc[] = "Batch parse ISO/naive datetime strings and return unix timestamps (ms).";
-constexpr char kParseFormatBatchDoc[] =
-    "Batch parse datetime strings laid out by a token pattern (YYYY-MM-DD HH:mm:ss and the like) "
-    "and return unix timestamps (ms).";
-constexpr char kFormatBatchDoc[] = "Batch format unix timestamps with locale support.";
-constexpr char kFormatLocaleDoc[] = "Locale-aware format helper for month/day names and meridiem output.";
-constexpr char kCalendarDoc[] =
-    "Calendar-style formatting relative to a reference time, with locale packs.\n"
-    "\n"
-    "Buckets:\n"
-    "- same day: Today at HH:mm\n"
-    "- +/-1 day: Tomorrow/Yesterday at HH:mm\n"
-    "- +/-6 days: Weekday at HH:mm\n"
-    "- otherwise: YYYY-MM-DD HH:mm";
-
-using Construct = Method<kTime, "__new__", time_ops::construct, kStatic, "", "input", "timezone">;
+using Construct = Method<kTime, "__new__", time_ops::construct, kStatic, "input", "timezone">;
 
 }  // namespace
+
+extern const char* const time_class_doc = Construct::Text::class_doc.c_str();
 
 PyMethodDef time_methods[] = {
     static_method<kTime, "now", time_ops::now, "timezone">(),
     static_method<kTime, "parse", time_ops::parse, "input", "timezone">(),
     static_method<kTime, "parse_format", time_ops::parse_format, "input", "pattern", "timezone">(),
-    static_doc<kTime, "parse_batch", kParseBatchDoc, parse_batch, "inputs", "timezone">(),
-    static_doc<kTime, "parse_format_batch", kParseFormatBatchDoc, parse_format_batch, "inputs", "pattern", "timezone">(),
-    static_doc<kTime, "format_batch", kFormatBatchDoc, format_batch, "unix_millis", "pattern", "timezone", "locale">(),
+    static_method<kTime, "parse_batch", parse_batch, "inputs", "timezone">(),
+    static_method<kTime, "parse_format_batch", parse_format_batch, "inputs", "pattern", "timezone">(),
+    static_method<kTime, "format_batch", format_batch, "unix_millis", "pattern", "timezone", "locale">(),
     static_method<kTime, "from_array", time_ops::from_array, "components", "timezone">(),
     static_method<kTime, "from_unix_ms", time_ops::from_unix_ms, "unix_ms", "timezone">(),
     static_method<kTime, "from_unix", time_ops::from_unix, "unix_seconds", "timezone">(),
     static_method<kTime, "duration", time_ops::duration, "value", "unit">(),
     instance<kTime, "to_iso", time_ops::to_iso>(),
     instance<kTime, "format", time_ops::format, "pattern">(),
-    instance_doc<kTime, "format_locale", kFormatLocaleDoc, time_ops::format_locale, "pattern", "locale">(),
+    instance<kTime, "format_locale", time_ops::format_locale, "pattern", "locale">(),
     instance<kTime, "unix_ms", time_ops::unix_ms>(),
     instance<kTime, "unix", time_ops::unix_seconds>(),
     instance<kTime, "value_of", time_ops::unix_ms>(),
@@ -126,7 +113,7 @@ PyMethodDef time_methods[] = {
     instance<kTime, "to_time", time_ops::to_time, "other", "without_suffix">(),
     instance<kTime, "from_now", time_ops::from_now, "without_suffix">(),
     instance<kTime, "to_now", time_ops::to_now, "without_suffix">(),
-    instance_doc<kTime, "calendar", kCalendarDoc, time_ops::calendar, "reference", "locale">(),
+    instance<kTime, "calendar", time_ops::calendar, "reference", "locale">(),
     static_method<kTime, "min", time_ops::min_time, "first", "second">(),
     static_method<kTime, "max", time_ops::max_time, "first", "second">(),
     instance<kTime, "clamp", time_ops::clamp, "start", "end">(),
