@@ -316,13 +316,23 @@ def test_a_signal_stops_a_long_batch_at_once(name):
 
 MEMORY_PRESSURE_SCRIPT = textwrap.dedent(
     """
-    import resource, sys
+    import copyreg, resource, sys
     import quendreltime
     T = quendreltime.quendrel_time
     resource.setrlimit(resource.RLIMIT_AS, (1536 << 20, resource.RLIM_INFINITY))
+
+    def reduce_a_long_named_object():
+        # The refusal names the object's type: no room is left for a copy of that name.
+        wrong = type("N" * 150_000_000, (), {})()
+        with open("/proc/self/status") as status:
+            size_kb = next(int(line.split()[1]) for line in status if line.startswith("VmSize:"))
+        resource.setrlimit(resource.RLIMIT_AS, ((size_kb << 10) + (64 << 20), resource.RLIM_INFINITY))
+        copyreg.dispatch_table[T](wrong)
+
     calls = {
         "format_batch": lambda: T.format_batch([0] * 100_000_000, "YYYY", None, None),
         "format_locale": lambda: T.from_unix_ms(0, None).format_locale("A" * 400_000_000, None),
+        "reducer": reduce_a_long_named_object,
     }
     for name, call in calls.items():
         try:
@@ -340,7 +350,8 @@ def test_running_out_of_memory_is_a_memory_error():
     process = subprocess.run([sys.executable, "-c", MEMORY_PRESSURE_SCRIPT], capture_output=True, text=True,
                              timeout=120)
     assert process.returncode == 0, process.stderr
-    assert process.stdout.splitlines() == ["format_batch MemoryError", "format_locale MemoryError"]
+    assert process.stdout.splitlines() == ["format_batch MemoryError", "format_locale MemoryError",
+                                           "reducer MemoryError"]
 
 
 def statm_resident_bytes():
