@@ -245,6 +245,22 @@ def duration_by_keywords(new):
     return new(value=ClearsTheCallersDict(), unit=text("minutes")).as_milliseconds()
 
 
+def under_signals(change, batch, items, *args):
+    """Runs a batch of a million items while a signal handler changes its list every millisecond."""
+    items = list(items) * 1_000_000
+    previous = signal.signal(signal.SIGALRM, lambda *_: change(items))
+    signal.setitimer(signal.ITIMER_REAL, 0.001, 0.001)
+    try:
+        return batch(items, *args)
+    finally:
+        signal.setitimer(signal.ITIMER_REAL, 0)
+        signal.signal(signal.SIGALRM, previous)
+
+
+def rewrite_last(items):
+    items[-1] = "not a date"
+
+
 # Callers that fight back: each row is a call and what it must give.
 HOSTILE = [
     # The keyword arguments are held for the whole call, not borrowed from a
@@ -265,6 +281,14 @@ HOSTILE = [
     # Only numpy's own bool type is a flag, not a look-alike by name.
     ("fake numpy bool", lambda: V.from_now(FAKE_NUMPY_BOOL),
      TypeError("argument 'without_suffix': 'bool_' object cannot be cast as 'bool'")),
+    # A batch gives the result of its list as it was at the call, whatever a signal handler does to it.
+    ("texts rewritten by a signal handler",
+     lambda: under_signals(rewrite_last, T.parse_batch, ["1970-01-01T00:00:00.001Z"], None), [1] * 1_000_000),
+    ("texts emptied by a signal handler",
+     lambda: under_signals(list.clear, T.parse_format_batch, ["02/01/1970"], "DD/MM/YYYY", None),
+     [86_400_000] * 1_000_000),
+    ("numbers emptied by a signal handler", lambda: under_signals(list.clear, T.format_batch, [0], "YYYY", None, None),
+     ["1970"] * 1_000_000),
 ]
 
 
@@ -316,13 +340,23 @@ def test_a_signal_stops_a_long_batch_at_once(name):
 
 MEMORY_PRESSURE_SCRIPT = textwrap.dedent(
     """
-    import resource, sys
+    import copyreg, resource, sys
     import quendreltime
     T = quendreltime.quendrel_time
     resource.setrlimit(resource.RLIMIT_AS, (1536 << 20, resource.RLIM_INFINITY))
+
+    def reduce_a_long_named_object():
+        # The refusal names the object's type: no room is left for a copy of that name.
+        wrong = type("N" * 150_000_000, (), {})()
+        with open("/proc/self/status") as status:
+            size_kb = next(int(line.split()[1]) for line in status if line.startswith("VmSize:"))
+        resource.setrlimit(resource.RLIMIT_AS, ((size_kb << 10) + (64 << 20), resource.RLIM_INFINITY))
+        copyreg.dispatch_table[T](wrong)
+
     calls = {
         "format_batch": lambda: T.format_batch([0] * 100_000_000, "YYYY", None, None),
         "format_locale": lambda: T.from_unix_ms(0, None).format_locale("A" * 400_000_000, None),
+        "reducer": reduce_a_long_named_object,
     }
     for name, call in calls.items():
         try:
@@ -340,7 +374,8 @@ def test_running_out_of_memory_is_a_memory_error():
     process = subprocess.run([sys.executable, "-c", MEMORY_PRESSURE_SCRIPT], capture_output=True, text=True,
                              timeout=120)
     assert process.returncode == 0, process.stderr
-    assert process.stdout.splitlines() == ["format_batch MemoryError", "format_locale MemoryError"]
+    assert process.stdout.splitlines() == ["format_batch MemoryError", "format_locale MemoryError",
+                                           "reducer MemoryError"]
 
 
 def statm_resident_bytes():

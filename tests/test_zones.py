@@ -2,6 +2,7 @@
 resolution, ISO text and the range of the calendar."""
 
 import datetime as dt
+import random
 import zoneinfo
 from zoneinfo import _zoneinfo
 
@@ -9,7 +10,7 @@ import pytest
 from hypothesis import given, settings
 from hypothesis import strategies as st
 
-from support import ALL_ZONES, EPOCH, MAX_MS, MIN_MS, OVERFLOW, UTC, T, change_values, message_of, resolve
+from support import ALL_ZONES, DAY, EPOCH, MAX_MS, MIN_MS, OVERFLOW, UTC, T, change_values, message_of, resolve
 
 
 class TestNames:
@@ -56,9 +57,9 @@ class TestIsoText:
         (-62_167_219_200_001, "UTC", "-0001-12-31T23:59:59.999Z"),
         (-62_167_219_200_000, "UTC", "0000-01-01T00:00:00.000Z"),
         (MAX_MS, "UTC", "+262142-12-31T23:59:59.999Z"), (MIN_MS, "UTC", "-262144-12-31T00:00:00.000Z"),
-        # local mean time keeps its seconds in the reading; the text rounds the offset half up
-        (-3_000_000_000_000, "Europe/Brussels", "1874-12-07T18:57:30.000+00:18"),  # +0:17:30
-        (-3_000_000_000_000, "Europe/Lisbon", "1874-12-07T18:03:15.000-00:37"),  # -0:36:45
+        # an offset of local mean time shows its seconds, as datetime.isoformat does
+        (-3_000_000_000_000, "Europe/Brussels", "1874-12-07T18:57:30.000+00:17:30"),
+        (-3_000_000_000_000, "Europe/Lisbon", "1874-12-07T18:03:15.000-00:36:45"),
     ])
     def test_iso_text(self, value_ms, zone, iso):
         assert T.from_unix_ms(value_ms, zone).to_iso() == iso
@@ -84,17 +85,49 @@ def oracle_instants():
 INSTANTS = oracle_instants()
 
 
+def iso_offset(total):
+    """An offset as ISO text shows it: Z, or +HH:MM with :SS when it has seconds."""
+    if total == 0:
+        return "Z"
+    hours, rest = divmod(abs(total), 3600)
+    return ("-" if total < 0 else "+") + f"{hours:02d}:{rest // 60:02d}" + (f":{rest % 60:02d}" if rest % 60 else "")
+
+
+YEAR_2, YEAR_9000 = -62_104_060_800_000, 221_845_392_000_000
+GREGORIAN_CYCLE = 146_097 * DAY  # 400 years, whole weeks: the last rule repeats on it
+
+
+def oracle_offset(tz, value_ms):
+    """The zone's exact offset in seconds, by zoneinfo for years 2 to 9399: a
+    zone keeps its first offset before, and repeats its last rule after."""
+    if value_ms > YEAR_9000:
+        value_ms -= (value_ms - YEAR_9000) // GREGORIAN_CYCLE * GREGORIAN_CYCLE
+    instant = EPOCH + dt.timedelta(milliseconds=max(value_ms, YEAR_2))
+    return int(instant.astimezone(tz).utcoffset().total_seconds())
+
+
+def range_ends(tz):
+    """The first and last instants whose local reading the calendar holds."""
+    return [MIN_MS + max(0, -oracle_offset(tz, MIN_MS)) * 1000, MAX_MS - max(0, oracle_offset(tz, MAX_MS)) * 1000]
+
+
 @pytest.mark.parametrize("zone", ALL_ZONES)
 def test_every_zone_agrees_with_zoneinfo(zone):
     tz = zoneinfo.ZoneInfo(zone)
     for seconds in INSTANTS:
         local = dt.datetime.fromtimestamp(seconds, tz)
         total = int(local.utcoffset().total_seconds())
-        minutes = (abs(total) + 30) // 60
-        suffix = "Z" if total == 0 else ("-" if total < 0 else "+") + f"{minutes // 60:02d}:{minutes % 60:02d}"
-        expected = (local.strftime("%Y-%m-%dT%H:%M:%S.000") + suffix, int(total / 60), bool(local.dst()))
+        expected = (local.strftime("%Y-%m-%dT%H:%M:%S.000") + iso_offset(total), int(total / 60), bool(local.dst()))
         v = T.from_unix(seconds, zone)
         assert (v.to_iso(), v.utc_offset(), v.is_dst()) == expected, (zone, seconds)
+    # ISO text reads back to its instant and shows the exact offset, over the
+    # whole calendar: local mean time, signed years and both ends.
+    draw = random.Random(zone)
+    for value_ms in [*range_ends(tz), *(draw.randint(MIN_MS, MAX_MS) for _ in range(8)),
+                     *(draw.randint(-5_000_000_000_000, 4_000_000_000_000) for _ in range(8))]:
+        iso = T.from_unix_ms(value_ms, zone).to_iso()
+        shown = iso[iso.rindex("T") + 13:]
+        assert (T.parse(iso, None).unix_ms(), shown) == (value_ms, iso_offset(oracle_offset(tz, value_ms))), iso
 
 
 def resolved(zone, naive):

@@ -146,8 +146,8 @@ int64_t number_value(Directive directive, const LocalDateTime& local, const Civi
     }
 }
 
-// Seconds of an old local mean time round to the nearest minute, as the ISO
-// text does; %::z keeps them exactly and %:::z drops whatever is below the hour.
+// Seconds of an old local mean time round to the nearest minute in %z and
+// %:z; %::z keeps them exactly and %:::z drops whatever is below the hour.
 void append_offset(std::string& out, Directive directive, int32_t offset) {
     const bool hours_only = directive == Directive::OffsetHours;
     const OffsetField last = hours_only                    ? OffsetField::Hours

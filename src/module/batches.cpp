@@ -1,5 +1,5 @@
-// The batch methods' bodies: the caller's list read in place, the new list
-// filled as the batch goes.
+// The batch methods' bodies: the caller's items read where they lie, the
+// new list filled as the batch goes.
 #include "module/batches.h"
 
 #include <string>

@@ -1,6 +1,7 @@
 // The three batch calls of QuendrelTime as the binder runs them: each
-// element is read in place from the caller's list and its result written
-// straight into the new list, with no copy of either on the way.
+// element is read from the caller's sequence (a long list through a copy of
+// its item pointers, which signal handlers cannot change) and its result
+// written straight into the new list.
 #pragma once
 
 #include <optional>

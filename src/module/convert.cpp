@@ -114,6 +114,16 @@ static Ref sequence_items(PyObject* obj) {
     return Ref(PySequence_Tuple(obj));
 }
 
+// The items of a list argument that a long loop reads: a list that reaches
+// a signal check is copied first, since the handler that runs there may
+// rewrite or shrink it, and the result must be that of the list as passed.
+static Ref list_items(PyObject* obj) {
+    Ref items = sequence_items(obj);
+    if (items && PyList_CheckExact(items.get()) && PyList_Size(items.get()) >= kItemsPerCheck)
+        return Ref(PyList_AsTuple(items.get()));
+    return items;
+}
+
 static Py_ssize_t items_size(PyObject* items) {
     return PyList_CheckExact(items) ? PyList_Size(items) : PyTuple_Size(items);
 }
@@ -136,7 +146,7 @@ static bool read_int64_items(PyObject* items, Py_ssize_t size, int64_t* out) {
 }
 
 bool to_int64_list(PyObject* obj, std::vector<int64_t>& out) {
-    Ref items = sequence_items(obj);
+    Ref items = list_items(obj);
     if (!items) return false;
     out.resize(static_cast<size_t>(items_size(items.get())));
     return read_int64_items(items.get(), static_cast<Py_ssize_t>(out.size()), out.data());
@@ -152,7 +162,7 @@ bool to_components(PyObject* obj, Components& out) {
 }
 
 bool TextItems::convert(PyObject* obj) {
-    items_ = sequence_items(obj);
+    items_ = list_items(obj);
     if (!items_) return false;
     size_ = items_size(items_.get());
     return true;

@@ -30,9 +30,10 @@ bool raise_cast_error(PyObject* obj, const char* expected);
 
 // Long loops over a caller's list call this every few thousand items, so
 // that Ctrl-C stops them: true when a signal handler raised (the exception
-// is then set).
+// is then set). A handler that returns may have changed any list, so a list
+// long enough to reach a check is read from a copy (list_items).
+inline constexpr Py_ssize_t kItemsPerCheck = 4096;
 inline bool interrupted_at(Py_ssize_t index) {
-    constexpr Py_ssize_t kItemsPerCheck = 4096;
     return index % kItemsPerCheck == kItemsPerCheck - 1 && PyErr_CheckSignals() != 0;
 }
 
@@ -121,9 +122,10 @@ struct Arg<const Components&> {
     const Components& get() const { return value; }
 };
 
-// The texts of a batch, read where they lie: an exact list or tuple as the
-// caller passed it, any other sequence (a subclass with its own __iter__,
-// say) through a tuple we own. Each item is read once, when the batch
+// The texts of a batch, read where they lie: an exact tuple, or a list
+// too short to reach a signal check, as the caller passed it; a longer list
+// or any other sequence (a subclass with its own __iter__, say) through a
+// tuple we own. Each item is read once, when the batch
 // reaches it, and its text is used before any Python code can run and
 // change the list. An item that is not text must still be reported before
 // anything that comes after the list (a later argument, the zone, an

@@ -12,12 +12,13 @@ namespace {
 
 PyObject* cached_module = nullptr;
 
+// Entry points from Python, so guarded like the methods.
 PyObject* supported_units(PyObject*, PyObject*) {
-    return to_python(std::views::transform(kUnitSpellings, &Spelling::name));
+    return guarded([] { return to_python(std::views::transform(kUnitSpellings, &Spelling::name)); });
 }
 
 PyObject* supported_locales(PyObject*, PyObject*) {
-    return to_python(std::views::transform(kLocalePacks, &LocalePack::code));
+    return guarded([] { return to_python(std::views::transform(kLocalePacks, &LocalePack::code)); });
 }
 
 PyMethodDef function_defs[] = {

@@ -1,7 +1,7 @@
 // The pickle reducers of both types and their registration with copyreg.
 #include "module/reductions.h"
 
-#include "module/convert.h"
+#include "module/binder.h"
 #include "module/objects.h"
 #include "time/zone.h"
 
@@ -17,7 +17,7 @@ PyObject* rebuild_with(PyObject* constructor, Ref args) {
 }
 
 // A time value travels as its instant and zone name: from_unix_ms(ms, zone).
-PyObject* reduce_time(PyObject* from_unix_ms, PyObject* obj) {
+PyObject* time_reduction(PyObject* from_unix_ms, PyObject* obj) {
     if (!is_time(obj)) {
         raise_cast_error(obj, "QuendrelTime");
         return nullptr;
@@ -38,13 +38,23 @@ PyObject* reduce_time(PyObject* from_unix_ms, PyObject* obj) {
 }
 
 // A duration travels as its milliseconds: from_milliseconds(ms).
-PyObject* reduce_duration(PyObject* from_milliseconds, PyObject* obj) {
+PyObject* duration_reduction(PyObject* from_milliseconds, PyObject* obj) {
     if (!is_duration(obj)) {
         raise_cast_error(obj, "QuendrelDuration");
         return nullptr;
     }
     Ref ms(PyLong_FromLongLong(duration_of(obj).ms));
     return rebuild_with(from_milliseconds, Ref(ms ? PyTuple_Pack(1, ms.get()) : nullptr));
+}
+
+// pickle and copy call the reducers from Python like any method, so they
+// run under the same guard (the message for a wrong object is built in C++).
+PyObject* reduce_time(PyObject* from_unix_ms, PyObject* obj) {
+    return guarded([&] { return time_reduction(from_unix_ms, obj); });
+}
+
+PyObject* reduce_duration(PyObject* from_milliseconds, PyObject* obj) {
+    return guarded([&] { return duration_reduction(from_milliseconds, obj); });
 }
 
 PyMethodDef reducer_defs[] = {

@@ -3,7 +3,8 @@
 //
 //   text       = fixed_date fixed_time [fraction] [offset]
 //              | date [time]
-//   fixed_date = digit{4} "-" digit{2} "-" digit{2}
+//   fixed_date = fixed_year "-" digit{2} "-" digit{2}
+//   fixed_year = digit{4} | "+" digit{5,} | "-" digit{4,}, not "-0000"
 //   fixed_time = ("T" | "t" | " ") digit{2} ":" digit{2} ":" digit{2}
 //   date       = year "-" field "-" field
 //   time       = ("T" | space*) field ":" field [":" field [fraction]]
@@ -11,7 +12,9 @@
 // The fixed layout is what machines write and batches read by the million,
 // so it is checked by position. Its fields have the most digits the general
 // grammar reads, so both would read the same ones; only it may carry an
-// offset, and "t" separates only text with an offset.
+// offset, and "t" separates only text with an offset. Its signed years are
+// those that ISO text has outside 0000-9999 (+10000, -0001), which the
+// general grammar reads alike.
 #include "parse/parse_instant.h"
 
 #include <bit>
@@ -30,8 +33,9 @@ struct Fields {
     std::optional<int64_t> offset;  // seconds east of UTC, when the text has its own
 };
 
-constexpr size_t kDateEnd = 10;     // "YYYY-MM-DD"
-constexpr size_t kSecondsEnd = 19;  // "YYYY-MM-DDTHH:MM:SS"
+constexpr size_t kYearDigits = 4;
+constexpr size_t kDateAfterYear = 6;  // "-MM-DD"
+constexpr size_t kTimeAfterDate = 9;  // "THH:MM:SS"
 
 // pairs = digit{2} separator digit{2} separator digit{2}: the eight bytes
 // at `at` ("07-04-..", "12:34:56"), checked and read as one word, the
@@ -56,44 +60,60 @@ bool read_pairs(const char* at, char separator, int64_t& first, int64_t& second,
     return true;
 }
 
-// fixed_date = digit{4} "-" digit{2} "-" digit{2}
-bool read_fixed_date(std::string_view s, Fields& f) {
-    if (s.size() < kDateEnd) return false;
+// "+" digit{5,} | "-" digit{4,}, not "-0000": the end of the year, or 0.
+size_t read_expanded_year(std::string_view s, int64_t& year) {
+    if (s[0] != '+' && s[0] != '-') return 0;
+    Cursor text(s);
+    if (!text.signed_number(kYearDigits, year)) return 0;
+    const size_t digits = text.position() - 1;
+    return digits > kYearDigits || (digits == kYearDigits && year < 0) ? text.position() : 0;
+}
+
+// fixed_date = fixed_year "-" digit{2} "-" digit{2}: the end of the date, or 0.
+size_t read_fixed_date(std::string_view s, Fields& f) {
+    if (s.size() < kYearDigits + kDateAfterYear) return 0;
     const unsigned first = digit_value(s[0]), second = digit_value(s[1]);
+    const bool four_digits = first < 10 && second < 10;
+    const size_t year_end = four_digits ? kYearDigits : read_expanded_year(s, f.year);
+    // The pairs start at the year's last two digits, which are read again
+    // here and kept only for a four-digit year.
     int64_t year_of_century;
-    if (first >= 10 || second >= 10 || !read_pairs(s.data() + 2, '-', year_of_century, f.month, f.day)) return false;
-    f.year = (first * 10 + second) * 100 + year_of_century;
-    return true;
+    if (year_end == 0 || s.size() < year_end + kDateAfterYear ||
+        !read_pairs(s.data() + year_end - 2, '-', year_of_century, f.month, f.day))
+        return 0;
+    if (four_digits) f.year = (first * 10 + second) * 100 + year_of_century;
+    return year_end + kDateAfterYear;
 }
 
 // fixed_time = ("T" | "t" | " ") digit{2} ":" digit{2} ":" digit{2}, after a fixed date
-bool read_fixed_time(std::string_view s, Fields& f) {
-    if (s.size() < kSecondsEnd) return false;
-    const char separator = s[kDateEnd];
+bool read_fixed_time(std::string_view s, size_t date_end, Fields& f) {
+    if (s.size() < date_end + kTimeAfterDate) return false;
+    const char separator = s[date_end];
     return (separator == 'T' || separator == 't' || separator == ' ') &&
-           read_pairs(s.data() + kDateEnd + 1, ':', f.hour, f.minute, f.second);
+           read_pairs(s.data() + date_end + 1, ':', f.hour, f.minute, f.second);
 }
 
-// offset = "Z" | "z" | offset_sign hh ":" mm, hh [00, 23], mm [00, 59]
+// offset = "Z" | "z" | offset_sign hh ":" mm [":" ss], hh [00, 23], mm and ss [00, 59]
+// The seconds are those of an old local mean time, as ISO text writes them.
 bool read_rfc3339_offset(Cursor& text, int64_t& seconds) {
     if (text.literal('Z') || text.literal('z')) {
         seconds = 0;
         return true;
     }
     int sign;
-    int64_t hours, minutes;
+    int64_t hours, minutes, extra_seconds = 0;
     if (!text.offset_sign(sign) || !text.two_digits(hours) || hours > 23 || !text.literal(':') ||
-        !text.sexagesimal(minutes))
+        !text.sexagesimal(minutes) || (text.literal(':') && !text.sexagesimal(extra_seconds)))
         return false;
-    seconds = sign * (hours * 3600 + minutes * 60);
+    seconds = sign * (hours * 3600 + minutes * 60 + extra_seconds);
     return true;
 }
 
 // [fraction] [offset] after a fixed date and time, up to the end.
-bool read_fixed_tail(std::string_view s, Fields& f) {
-    Cursor text(s, kSecondsEnd);
+bool read_fixed_tail(std::string_view s, size_t date_end, Fields& f) {
+    Cursor text(s, date_end + kTimeAfterDate);
     if (text.next_is('.') && !text.fraction(f.nanos)) return false;
-    if (text.at_end()) return s[kDateEnd] != 't';
+    if (text.at_end()) return s[date_end] != 't';
     int64_t offset;
     if (!read_rfc3339_offset(text, offset) || !text.at_end()) return false;
     f.offset = offset;
@@ -126,9 +146,9 @@ bool read_time(Cursor& text, Fields& f) {
 // text, all of it
 bool read_text(std::string_view s, Fields& f) {
     Cursor text(s);
-    if (read_fixed_date(s, f)) {
-        if (read_fixed_time(s, f)) return read_fixed_tail(s, f);
-        text.move_to(kDateEnd);
+    if (const size_t date_end = read_fixed_date(s, f)) {
+        if (read_fixed_time(s, date_end, f)) return read_fixed_tail(s, date_end, f);
+        text.move_to(date_end);
     } else if (!read_date(text, f)) {
         return false;
     }
@@ -160,8 +180,10 @@ Result<ReadInstant> read_instant(std::string_view text, ZoneId zone) {
     if (!local_ms) return fail(TimeError::invalid_date_input(text));
     ReadInstant read;
     if (f.offset) {
-        // Years 0000-9999 with an offset below a day cannot leave the range.
+        // Only an expanded year, with an offset below a day, can name an
+        // instant outside the range: text the calendar cannot hold.
         read = {*local_ms - *f.offset * 1000, std::nullopt};
+        if (!ms_in_range(read.utc_ms)) return fail(TimeError::invalid_date_input(text));
     } else {
         QT_TRY(const auto resolved, resolve_local(zone, *local_ms));
         read = {resolved.utc_ms, resolved.offset};

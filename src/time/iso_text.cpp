@@ -81,8 +81,11 @@ Result<IsoText> to_iso(const TimeValue& value) {
     char* at = put_date_time(text.chars, local, 'T');
     *at++ = '.';
     at = put_digits(at, local.millisecond(), 3);
+    // An old local mean time offset keeps its seconds ("-04:56:02"), so that
+    // the text names the same instant as the local time written before it.
     if (local.offset == 0) *at++ = 'Z';
-    else at = put_utc_offset(at, local.offset, OffsetField::Minutes, true, OffsetRounding::Nearest);
+    else at = put_utc_offset(at, local.offset, local.offset % 60 == 0 ? OffsetField::Minutes : OffsetField::Seconds,
+                             true, OffsetRounding::Nearest);
     text.size = static_cast<size_t>(at - text.chars);
     return text;
 }

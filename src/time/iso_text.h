@@ -2,7 +2,8 @@
 // and the error messages write too: the year, date and time of a local
 // reading, and UTC offsets.
 //
-//   to_iso:  "2024-03-05T07:08:09.123+01:00", or "2024-03-05T06:08:09.123Z" in UTC
+//   to_iso:  "2024-03-05T07:08:09.123+01:00", or "2024-03-05T06:08:09.123Z" in UTC,
+//            "1883-11-18T12:03:57.000-04:56:02" for an offset with seconds
 #pragma once
 
 #include <cstdint>
@@ -16,7 +17,7 @@
 namespace qt {
 
 // ISO 8601 text of the value's local time with its offset: at most
-// "+262142-12-31T23:59:59.999+23:59", 33 bytes.
+// "-262144-12-31T23:59:59.999+23:59:59", 36 bytes.
 using IsoText = ShortText<40>;
 Result<IsoText> to_iso(const TimeValue& value);
 
