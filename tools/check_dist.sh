@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks what users install rather than the development build:
-#   1. `pip wheel .` makes exactly one wheel, tagged cp310-abi3;
+#   1. `pip wheel .` makes exactly one wheel, tagged cp311-abi3;
 #   2. auditwheel repairs it to the oldest manylinux tag it allows, since a package
 #      index refuses a plain linux tag; the repaired wheel must be manylinux, for glibc
 #      2.28 at the newest (what manylinux_2_28 build images offer), and carry the LICENSE;
@@ -55,7 +55,7 @@ step "wheel"
 wheels=("$work"/dist/*.whl)
 [[ ${#wheels[@]} -eq 1 ]] || fail "expected one wheel, got: ${wheels[*]##*/}"
 wheel=${wheels[0]}
-[[ ${wheel##*/} == quendreltime-*-cp310-abi3-*.whl ]] || fail "not a cp310-abi3 wheel: ${wheel##*/}"
+[[ ${wheel##*/} == quendreltime-*-cp311-abi3-*.whl ]] || fail "not a cp311-abi3 wheel: ${wheel##*/}"
 echo "${wheel##*/}"
 
 step "tools in a fresh environment"
@@ -71,8 +71,8 @@ PATH="$bin:$PATH" "$bin/auditwheel" repair -w "$work/wheelhouse" "$wheel"
 repaired=("$work"/wheelhouse/*.whl)
 [[ ${#repaired[@]} -eq 1 ]] || fail "expected one repaired wheel, got: ${repaired[*]##*/}"
 wheel=${repaired[0]}
-manylinux="^quendreltime-[^-]+-cp310-abi3-manylinux_2_([0-9]+)_$(uname -m)(\.[a-z0-9_.]+)?\.whl$"
-[[ ${wheel##*/} =~ $manylinux ]] || fail "not a manylinux cp310-abi3 wheel: ${wheel##*/}"
+manylinux="^quendreltime-[^-]+-cp311-abi3-manylinux_2_([0-9]+)_$(uname -m)(\.[a-z0-9_.]+)?\.whl$"
+[[ ${wheel##*/} =~ $manylinux ]] || fail "not a manylinux cp311-abi3 wheel: ${wheel##*/}"
 ((BASH_REMATCH[1] <= 28)) || fail "the wheel needs glibc 2.${BASH_REMATCH[1]}, newer than manylinux_2_28: ${wheel##*/}"
 carries_license "$wheel" || fail "no LICENSE in ${wheel##*/}"
 echo "${wheel##*/}: $(stat -c %s "$wheel") bytes"

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "time/checked_math.h"
+
 namespace qt {
 
 double diff_in(const TimeValue& value, const TimeValue& other, TimeUnit unit, bool as_float) {
     int64_t d;
-    if (__builtin_sub_overflow(value.utc_ms, other.utc_ms, &d))
+    if (sub_overflows(value.utc_ms, other.utc_ms, d))
         d = value.utc_ms > other.utc_ms ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
     const double x = static_cast<double>(d);
     const double q = unit == TimeUnit::Millisecond ? x : x / static_cast<double>(unit_length_ms(unit));

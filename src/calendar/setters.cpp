@@ -4,6 +4,8 @@
 #include "calendar/setters.h"
 
 #include "calendar/units.h"
+#include "time/checked_math.h"
+#include "time/inlining.h"
 #include "time/local_reading.h"
 
 namespace qt {
@@ -26,17 +28,16 @@ int64_t step_ms(TimeField field) {
 // hold is refused like a date past the range: no such move can land in it.
 // Inlined into both callers: handed back out of line, the Result costs more
 // than the move.
-[[gnu::always_inline]] inline Result<int64_t> shifted(const LocalDateTime& local, int64_t n, int64_t current,
-                                                      int64_t step) {
+QT_ALWAYS_INLINE Result<int64_t> shifted(const LocalDateTime& local, int64_t n, int64_t current, int64_t step) {
     int64_t steps, moved = local.local_ms();
-    if (__builtin_sub_overflow(n, current, &steps) || !move_local_ms(moved, steps, step)) return overflow();
+    if (sub_overflows(n, current, steps) || !move_local_ms(moved, steps, step)) return overflow();
     return moved;
 }
 
 // Month m (0-based, any int32) counted from January of the local year.
 Result<int64_t> rebuilt_in_month(const LocalDateTime& local, int32_t m) {
     int32_t index;
-    if (__builtin_add_overflow(static_cast<int32_t>(local.date().year * 12), m, &index)) return overflow();
+    if (add_overflows(static_cast<int32_t>(local.date().year * 12), m, index)) return overflow();
     return local_ms_at_month_index(local, index);
 }
 
@@ -44,8 +45,7 @@ Result<int64_t> rebuilt_in_month(const LocalDateTime& local, int32_t m) {
 Result<int64_t> rebuilt_in_quarter(const LocalDateTime& local, int32_t n) {
     const int32_t place = (local.date().month - 1) % 3;
     int32_t m;
-    if (__builtin_sub_overflow(n, 1, &m) || __builtin_mul_overflow(m, 3, &m) ||
-        __builtin_add_overflow(m, place, &m))
+    if (sub_overflows(n, 1, m) || mul_overflows(m, 3, m) || add_overflows(m, place, m))
         return overflow();
     return rebuilt_in_month(local, m);
 }

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "calendar/fields.h"
+#include "time/checked_math.h"
 
 namespace qt {
 namespace {
@@ -50,8 +51,8 @@ Result<TimeValue> add_exact(const TimeValue& value, int64_t amount, TimeUnit uni
     if (!ms_in_range(value.utc_ms)) return fail(TimeError::invalid_timestamp(value.utc_ms));
     int64_t shift = 0;
     int64_t sum = 0;
-    if (__builtin_mul_overflow(amount, unit_length_ms(unit), &shift) ||
-        __builtin_add_overflow(value.utc_ms, shift, &sum) || !ms_in_range(sum))
+    if (mul_overflows(amount, unit_length_ms(unit), shift) || add_overflows(value.utc_ms, shift, sum) ||
+        !ms_in_range(sum))
         return overflow();
     return TimeValue{sum, value.zone};
 }
@@ -61,7 +62,7 @@ Result<int64_t> add_local_months(const LocalDateTime& local, int64_t months) {
     const CivilDate date = local.date();
     const auto index = static_cast<int32_t>(date.year * 12 + (date.month - 1));
     int32_t moved = 0;
-    if (__builtin_add_overflow(index, static_cast<int32_t>(months), &moved)) return overflow();
+    if (add_overflows(index, static_cast<int32_t>(months), moved)) return overflow();
     return local_ms_at_month_index(local, moved);
 }
 
@@ -92,10 +93,10 @@ Result<int64_t> add_local_units(const LocalDateTime& local, int64_t amount, Time
     switch (unit) {
     case TimeUnit::Month: return add_local_months(local, amount);
     case TimeUnit::Quarter:
-        if (__builtin_mul_overflow(amount, 3, &months)) return overflow();
+        if (mul_overflows(amount, 3, months)) return overflow();
         return add_local_months(local, months);
     case TimeUnit::Year:
-        if (__builtin_mul_overflow(amount, 12, &months)) return overflow();
+        if (mul_overflows(amount, 12, months)) return overflow();
         return add_local_months(local, months);
     default: {
         // On local milliseconds, moving the date by whole days or weeks and

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "text/relative.h"
+#include "time/checked_math.h"
 
 namespace qt {
 namespace {
@@ -38,7 +39,7 @@ Result<DurationValue> duration_in(int64_t value, TimeUnit unit) {
     if (unit == TimeUnit::Month || unit == TimeUnit::Quarter || unit == TimeUnit::Year)
         return map(scale_mean_length(value, length), [](int64_t ms) { return DurationValue{ms}; });
     int64_t ms;
-    if (__builtin_mul_overflow(value, length, &ms)) return overflow();
+    if (mul_overflows(value, length, ms)) return overflow();
     return DurationValue{ms};
 }
 
@@ -50,13 +51,13 @@ Result<DurationValue> duration_ops::construct(int64_t value, std::optional<std::
 
 Result<DurationValue> duration_ops::add(const DurationValue& d, const DurationValue& other) {
     int64_t sum;
-    if (__builtin_add_overflow(d.ms, other.ms, &sum)) return overflow();
+    if (add_overflows(d.ms, other.ms, sum)) return overflow();
     return DurationValue{sum};
 }
 
 Result<DurationValue> duration_ops::subtract(const DurationValue& d, const DurationValue& other) {
     int64_t difference;
-    if (__builtin_sub_overflow(d.ms, other.ms, &difference)) return overflow();
+    if (sub_overflows(d.ms, other.ms, difference)) return overflow();
     return DurationValue{difference};
 }
 

@@ -1,5 +1,5 @@
 // The one place that includes Python.h. The module is built against the
-// limited API (CMake defines Py_LIMITED_API), so one wheel serves 3.10+.
+// limited API (CMake defines Py_LIMITED_API), so one wheel serves 3.11+.
 #pragma once
 
 #define PY_SSIZE_T_CLEAN

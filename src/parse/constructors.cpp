@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "parse/parse_instant.h"
+#include "time/checked_math.h"
 #include "time/civil.h"
 #include "time/clock.h"
 #include "time/local_reading.h"
@@ -26,7 +27,7 @@ Result<TimeValue> time_ops::from_unix_ms(int64_t unix_ms, OptionalText timezone)
 
 Result<TimeValue> time_ops::from_unix(int64_t unix_seconds, OptionalText timezone) {
     int64_t ms;
-    if (__builtin_mul_overflow(unix_seconds, kMsPerSecond, &ms)) return overflow();
+    if (mul_overflows(unix_seconds, kMsPerSecond, ms)) return overflow();
     return from_unix_ms(ms, timezone);
 }
 
@@ -39,7 +40,7 @@ Result<TimeValue> time_ops::from_array(const Components& components, OptionalTex
     const int64_t year = components.items[0];
     if (!fits_int32(year)) return overflow();
     int64_t total_months;  // year * 12 fits easily: |year| < 2^31
-    if (__builtin_add_overflow(year * 12, item(1, 0), &total_months)) return overflow();
+    if (add_overflows(year * 12, item(1, 0), total_months)) return overflow();
     const int64_t norm_year = floor_div(total_months, 12);
     if (!fits_int32(norm_year) || !year_in_range(norm_year)) return overflow();
     const int month = static_cast<int>(floor_mod(total_months, 12)) + 1;
@@ -48,7 +49,7 @@ Result<TimeValue> time_ops::from_array(const Components& components, OptionalTex
     // as a signed span: date - 1 days, hours, minutes, seconds, milliseconds.
     int64_t local_ms = days_from_civil(norm_year, month, 1) * kMsPerDay;
     int64_t date_offset;
-    if (__builtin_sub_overflow(item(2, 1), int64_t{1}, &date_offset)) return overflow();
+    if (sub_overflows(item(2, 1), int64_t{1}, date_offset)) return overflow();
     if (!move_local_ms(local_ms, date_offset, kMsPerDay) || !move_local_ms(local_ms, item(3, 0), kMsPerHour) ||
         !move_local_ms(local_ms, item(4, 0), kMsPerMinute) || !move_local_ms(local_ms, item(5, 0), kMsPerSecond) ||
         !move_local_ms(local_ms, item(6, 0), 1))

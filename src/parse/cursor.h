@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "time/checked_math.h"
 #include "time/civil.h"
 #include "time/text_util.h"
 #include "time/time_error.h"
@@ -85,7 +86,7 @@ public:
             const unsigned digit = digit_value(text_[at]);
             if (max <= 18)
                 value = value * 10 + digit;
-            else if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, digit, &value))
+            else if (mul_overflows(value, 10, value) || add_overflows(value, digit, value))
                 return false;
         }
         pos_ = at;

@@ -10,6 +10,7 @@
 #include "format/pattern.h"
 #include "format/strftime.h"
 #include "parse/cursor.h"
+#include "time/checked_math.h"
 #include "time/local_reading.h"
 #include "time/text_util.h"
 
@@ -274,8 +275,8 @@ std::optional<Result<int64_t>> instant_of_timestamp(const Fields& f) {
     const int64_t offset = f.offset.value_or(0);
     if (std::abs(offset) >= kSecondsPerDay) return std::nullopt;
     int64_t ms;
-    if (__builtin_mul_overflow(*f.timestamp, 1000, &ms) ||
-        __builtin_add_overflow(ms, f.nanosecond.value_or(0) / 1'000'000, &ms) || !ms_in_range(ms))
+    if (mul_overflows(*f.timestamp, 1000, ms) ||
+        add_overflows(ms, f.nanosecond.value_or(0) / 1'000'000, ms) || !ms_in_range(ms))
         return overflow();
     const LocalDateTime local = split_local_ms(ms + offset * 1000);
     const bool time_agrees = (!f.afternoon || *f.afternoon == local.hour() / 12) &&

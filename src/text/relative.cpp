@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "time/checked_math.h"
 #include "time/civil.h"
 #include "time/clock.h"
 
@@ -51,7 +52,7 @@ std::string body_for(double seconds) {
 
 Result<int64_t> difference(int64_t later, int64_t earlier) {
     int64_t out;
-    if (__builtin_sub_overflow(later, earlier, &out)) return overflow();
+    if (sub_overflows(later, earlier, out)) return overflow();
     return out;
 }
 

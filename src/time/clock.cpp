@@ -1,16 +1,15 @@
-// The real-time clock, read through clock_gettime.
+// The real-time clock, read through std::chrono::system_clock, whose epoch
+// is the Unix epoch on every platform.
 #include "time/clock.h"
 
-#include <ctime>
-
-#include "time/civil.h"
+#include <chrono>
 
 namespace qt {
 
 int64_t current_utc_ms() {
-    timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
-    return static_cast<int64_t>(ts.tv_sec) * kMsPerSecond + ts.tv_nsec / 1'000'000;
+    using std::chrono::milliseconds;
+    const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<int64_t>(std::chrono::floor<milliseconds>(since_epoch).count());
 }
 
 }  // namespace qt

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "time/checked_math.h"
 #include "time/civil.h"
 #include "time/time_error.h"
 #include "time/time_value.h"
@@ -52,7 +53,7 @@ Result<int64_t> local_ms_from_parts(int64_t day, int64_t ms_of_day);
 // that a chain of moves stays plain arithmetic.
 constexpr bool move_local_ms(int64_t& local_ms, int64_t count, int64_t step_ms) {
     int64_t span;
-    return !__builtin_mul_overflow(count, step_ms, &span) && !__builtin_add_overflow(local_ms, span, &local_ms) &&
+    return !mul_overflows(count, step_ms, span) && !add_overflows(local_ms, span, local_ms) &&
            day_in_range(floor_div(local_ms, kMsPerDay));
 }
 

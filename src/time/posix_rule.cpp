@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "time/civil.h"
+#include "time/inlining.h"
 #include "zone_dst_rules.h"
 
 namespace qt {
@@ -89,7 +90,7 @@ static_assert([] {
 }());
 
 // Kept out of line so that the tabled path needs no stack frame.
-[[gnu::noinline]] ChangeInstants computed_changes(const PosixRule& rule, int64_t utc_seconds) {
+QT_NOINLINE ChangeInstants computed_changes(const PosixRule& rule, int64_t utc_seconds) {
     return change_instants(rule, civil_from_days(floor_div(utc_seconds, kSecondsPerDay)).year);
 }
 
@@ -167,7 +168,7 @@ std::optional<ZoneOffset> rule_offset_of_reading(const zone_table::ZoneRecord& r
     return offset_between(rule, windows, local_seconds);
 }
 
-[[gnu::noinline]] LocalLookup rule_lookup_local(const zone_table::ZoneRecord& rec, int64_t local_seconds) {
+QT_NOINLINE LocalLookup rule_lookup_local(const zone_table::ZoneRecord& rec, int64_t local_seconds) {
     if (rec.dst_rule < 0) return LocalLookup::unique(local_seconds, standard_offset(rec.rule));
     const auto [first, second] = year_changes(rec.rule, changes_at(rec, local_seconds));
     // Only instants after the last listed transition show the reading. The

@@ -2,6 +2,7 @@
 // force, the next change) and from a local reading (what it names).
 #include <algorithm>
 
+#include "time/inlining.h"
 #include "time/posix_rule.h"
 #include "time/zone.h"
 #include "time/zone_table.h"
@@ -36,7 +37,7 @@ OffsetChange listed_change(const ZoneRecord& rec, int64_t i) {
 
 // Kept out of line, with the rule's own general case, so that the common
 // case of lookup_local stays small enough to fold into its callers.
-[[gnu::noinline]] LocalLookup listed_lookup_local(const ZoneRecord& rec, int64_t local_seconds) {
+QT_NOINLINE LocalLookup listed_lookup_local(const ZoneRecord& rec, int64_t local_seconds) {
     // The windows of readings that the transitions touch ascend without
     // overlapping, so the first one that ends after the reading is the only
     // one that can hold it; if it lies beyond the reading, the reading shows
