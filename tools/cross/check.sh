@@ -26,6 +26,7 @@ fail() { printf 'cross check: %s\n' "$1" >&2; exit 1; }
 
 mkdir -p "$out/generated"
 "$python" tools/gen_zone_table.py "$out/generated/zone_table.cpp"
+"$python" tools/docgen.py header "$out/generated/method_docs.h"
 "$python" tools/cross/expected_values.py "$out/generated/cross_expected.h"
 pyinc=$("$python" -c 'import sysconfig; print(sysconfig.get_paths()["include"])')
 # Python.h includes "pyconfig.h" from its own folder, so Windows gets a copy of the
