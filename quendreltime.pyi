@@ -342,6 +342,8 @@ class QuendrelDuration:
 quendrel_time: TypeAlias = QuendrelTime
 quendrel_duration: TypeAlias = QuendrelDuration
 
+IANA_VERSION: str
+
 def supported_units() -> list[str]:
     """The nine unit names: millisecond, second, minute, hour, day, week, month, quarter, year (a new list)."""
 
