@@ -1151,6 +1151,8 @@ class QuendrelDuration:
 quendrel_time: TypeAlias = QuendrelTime
 quendrel_duration: TypeAlias = QuendrelDuration
 
+IANA_VERSION: str
+
 def supported_units() -> list[str]:
     """Return a new list of the nine unit names, shortest unit first.
 

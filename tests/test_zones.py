@@ -2,7 +2,9 @@
 resolution, ISO text and the range of the calendar."""
 
 import datetime as dt
+import pathlib
 import random
+import re
 import zoneinfo
 from zoneinfo import _zoneinfo
 
@@ -10,13 +12,23 @@ import pytest
 from hypothesis import given, settings
 from hypothesis import strategies as st
 
+import quendreltime
+import tzdata
 from support import ALL_ZONES, DAY, EPOCH, MAX_MS, MIN_MS, OVERFLOW, UTC, T, change_values, message_of, resolve
 
 
 class TestNames:
-    def test_table_has_every_pinned_zone(self):
-        assert len(ALL_ZONES) == 597
+    def test_table_holds_the_oracle_release(self):
+        # The oracle checks the data that was compiled only when both are one release.
+        assert quendreltime.IANA_VERSION == tzdata.IANA_VERSION
         assert [T.from_unix_ms(0, name).timezone() for name in ALL_ZONES] == ALL_ZONES
+
+    def test_one_release_is_pinned(self):
+        # The build requirement, the test and bench extras and the README name one tzdata release.
+        root = pathlib.Path(__file__).resolve().parent.parent
+        pins = re.findall(r'"tzdata==([^"]+)"', (root / "pyproject.toml").read_text())
+        pins += re.findall(r"tzdata==([0-9.]+[0-9])", (root / "README.md").read_text(encoding="utf-8"))
+        assert len(pins) >= 3 and len(set(pins)) == 1, pins
 
     @pytest.mark.parametrize("text, name, is_utc", [
         # UTC by any letter case, "z", blank or None, white space trimmed
@@ -69,10 +81,14 @@ class TestIsoText:
         assert T.from_unix_ms(value_ms, None).unix() == seconds
 
 
+# After the changes of 2026 in Canada, Cuba, Morocco and Moldova.
+DECEMBER_2026 = int(dt.datetime(2026, 12, 6, 20, 35, 54, tzinfo=UTC).timestamp())
+
+
 def oracle_instants():
     """Instants from 1850 to 2100 and a few far in the future, with the last
     and first seconds of the years where the precomputed rule years begin and end."""
-    out = []
+    out = [DECEMBER_2026]
     for y in [*range(1850, 2101, 3), 2150, 2199, 2200, 2201, 2400, 2999, 9998]:
         for month, day, hour in ((1, 15, 12), (4, 1, 3), (7, 4, 23), (10, 30, 1), (12, 31, 22)):
             out.append(int(dt.datetime(y, month, day, hour, 17, 5, tzinfo=UTC).timestamp()))
@@ -177,6 +193,21 @@ def test_local_times_near_rule_changes_and_new_year(year):
                 locals_ += [wall + step for step in steps]
         for naive in locals_:
             assert resolved(zone, naive) == resolve(naive, zone), (zone, naive)
+
+
+@pytest.mark.parametrize("zone", [
+    "America/Vancouver", "Canada/Pacific", "America/Edmonton", "America/Inuvik", "America/Yellowknife",
+    "Canada/Mountain", "America/Winnipeg", "America/Rainy_River", "Canada/Central", "America/Havana", "Cuba",
+    "Africa/Casablanca", "Africa/El_Aaiun", "Europe/Chisinau", "Europe/Tiraspol"])
+def test_recently_changed_zones_read_and_resolve_like_zoneinfo(zone):
+    def oracle(seconds):
+        local = dt.datetime.fromtimestamp(seconds, zoneinfo.ZoneInfo(zone))
+        return local.utcoffset() // dt.timedelta(minutes=1), bool(local.dst()), local.strftime("%Y-%m-%d %H:%M:%S")
+    v = T.from_unix(DECEMBER_2026, zone)
+    assert (v.utc_offset(), v.is_dst(), v.format("YYYY-MM-DD HH:mm:ss")) == oracle(DECEMBER_2026)
+    assert T.parse(oracle(DECEMBER_2026)[2], zone).unix() == DECEMBER_2026
+    now = T.now(zone)
+    assert (now.utc_offset(), now.is_dst()) == oracle(now.unix())[:2]
 
 
 class TestResolution:

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
-"""Compile the IANA zones of the pinned `tzdata` package into a C++ table.
+"""Compile the IANA zones of a `tzdata` package into a C++ table.
 
-Usage: gen_zone_table.py OUTPUT.cpp
+Usage: gen_zone_table.py OUTPUT.cpp TZDATA [VERSION]
+
+TZDATA is the package: its directory (the one holding `zones` and
+`zoneinfo/`) or its wheel. With VERSION the package must be that release of
+tzdata (e.g. 2026.6), so that a build never compiles other data than it asked for.
 
 For each name of the package's `zones` list (minus "Factory") the TZif file
 is read: its 64-bit transitions, its local time types and the POSIX TZ rule
@@ -26,11 +30,9 @@ import os
 import re
 import struct
 import sys
+import zipfile
 from dataclasses import dataclass
 
-import tzdata
-
-TZDATA_DIR = os.path.dirname(tzdata.__file__)
 HASH_SLOTS = 1024  # power of two, load factor ~0.58
 HASH_BUCKETS = 256
 MASK64 = (1 << 64) - 1
@@ -202,17 +204,53 @@ def daylight_rule(data: ZoneData) -> PosixRule | None:
 # ------------------------------------------------------------------- zones
 
 
-def zone_names() -> list[str]:
+class PackageError(Exception):
+    """The data given is not the tzdata package the build asked for."""
+
+
+class TzdataPackage:
+    """The files of a tzdata package, read from its directory (or a folder
+    that holds it, as `pip install --target` leaves it) or from its wheel."""
+
+    def __init__(self, path: str) -> None:
+        self.path = path
+        if os.path.isdir(os.path.join(path, "tzdata")):
+            path = os.path.join(path, "tzdata")
+        if os.path.isdir(path):
+            self._dir, self._wheel = path, None
+        elif zipfile.is_zipfile(path):
+            self._dir, self._wheel = None, zipfile.ZipFile(path)
+        else:
+            raise PackageError(f"{self.path} is neither a tzdata package directory nor a tzdata wheel")
+        init = self.read("__init__.py").decode()
+        self.version = self._field(init, "__version__")
+        self.iana_version = self._field(init, "IANA_VERSION")
+
+    def read(self, relative: str) -> bytes:
+        """A file of the package, by its path inside the package."""
+        try:
+            if self._wheel is not None:
+                return self._wheel.read("tzdata/" + relative)
+            with open(os.path.join(self._dir, *relative.split("/")), "rb") as f:
+                return f.read()
+        except (KeyError, FileNotFoundError):
+            raise PackageError(f"{self.path} is not a tzdata package: it has no {relative}") from None
+
+    def _field(self, init: str, name: str) -> str:
+        match = re.search(rf"^{name}\s*=\s*[\"']([^\"']+)[\"']", init, re.MULTILINE)
+        if not match:
+            raise PackageError(f"{self.path} is not a tzdata package: its __init__.py sets no {name}")
+        return match.group(1)
+
+
+def zone_names(package: TzdataPackage) -> list[str]:
     """The package's zone names, without "Factory"."""
-    with open(os.path.join(TZDATA_DIR, "zones")) as f:
-        return [n for n in f.read().split() if n != "Factory"]
+    return [n for n in package.read("zones").decode().split() if n != "Factory"]
 
 
-def load_zone(name: str) -> ZoneData:
+def load_zone(package: TzdataPackage, name: str) -> ZoneData:
     """One zone's TZif file, with its types deduplicated."""
-    path = os.path.join(TZDATA_DIR, "zoneinfo", *name.split("/"))
-    with open(path, "rb") as f:
-        transitions, indexes, raw_types, footer = read_tzif(f.read())
+    transitions, indexes, raw_types, footer = read_tzif(package.read("zoneinfo/" + name))
     parts = dst_parts(indexes, raw_types)
     types: list[tuple[int, bool]] = []
 
@@ -234,14 +272,17 @@ def load_zone(name: str) -> ZoneData:
     )
 
 
-def load_zones(names: list[str]) -> tuple[list[ZoneData], list[int]]:
+def load_zones(package: TzdataPackage, names: list[str]) -> tuple[list[ZoneData], list[int]]:
     """The distinct zone data (links share one), and for each name the index
     of its data. Every zone is checked against what the lookups rely on."""
     datas: list[ZoneData] = []
     data_index: dict[ZoneData, int] = {}
     zone_data = []
     for name in names:
-        data = load_zone(name)
+        try:
+            data = load_zone(package, name)
+        except (ValueError, struct.error) as error:
+            raise ValueError(f"{name}: {error}") from None
         check_rule(name, data.rule)
         check_spacing(name, data)
         if data not in data_index:
@@ -471,17 +512,23 @@ def hash_section(displacements: list[int], slots: list[int]) -> list[str]:
 
 
 def table_source(
-    names: list[str], datas: list[ZoneData], zone_data: list[int], daylight_rules: list[PosixRule]
+    package: TzdataPackage,
+    names: list[str],
+    datas: list[ZoneData],
+    zone_data: list[int],
+    daylight_rules: list[PosixRule],
 ) -> str:
     """zone_table.cpp: the definitions zone_table.h declares."""
     displacements, slots = build_perfect_hash(names)
     lines = [
-        "// Generated by tools/gen_zone_table.py from the tzdata package. Do not edit.",
+        f"// Generated by tools/gen_zone_table.py from tzdata {package.version}. Do not edit.",
         '#include "time/zone_table.h"',
         "",
         "#include <cstdint>",
         "",
         "namespace qt::zone_table {",
+        "",
+        f"const char kIanaVersion[] = {c_string(package.iana_version)};",
         "",
     ]
     lines += names_section(names, zone_data)
@@ -526,24 +573,52 @@ def dst_rules_header(rules: list[PosixRule]) -> str:
     return "\n".join(lines)
 
 
-def generate(out_path: str) -> None:
-    """Writes the table source to out_path and its two headers beside it."""
-    names = zone_names()
-    datas, zone_data = load_zones(names)
+def generate(out_path: str, package: TzdataPackage) -> int:
+    """Writes the table source to out_path and its two headers beside it,
+    and returns the number of zones; nothing is written when any zone
+    cannot be compiled."""
+    names = zone_names(package)
+    datas, zone_data = load_zones(package, names)
     daylight_rules = distinct_daylight_rules(datas)
     out_dir = os.path.dirname(os.path.abspath(out_path))
     outputs = {
-        out_path: table_source(names, datas, zone_data, daylight_rules),
+        out_path: table_source(package, names, datas, zone_data, daylight_rules),
         os.path.join(out_dir, "zone_table_size.h"): size_header(names),
         os.path.join(out_dir, "zone_dst_rules.h"): dst_rules_header(daylight_rules),
     }
     os.makedirs(out_dir, exist_ok=True)
     for path, text in outputs.items():
-        with open(path, "w") as f:
-            f.write(text)
+        write_if_changed(path, text)
+    return len(names)
+
+
+def write_if_changed(path: str, text: str) -> None:
+    """Leaves a file that already holds the text untouched, so that the same
+    data regenerated (from a new build environment's copy of the package)
+    recompiles nothing."""
+    try:
+        with open(path) as f:
+            if f.read() == text:
+                return
+    except FileNotFoundError:
+        pass
+    with open(path, "w") as f:
+        f.write(text)
+
+
+def main(args: list[str]) -> None:
+    if len(args) not in (2, 3):
+        sys.exit(__doc__)
+    out_path, source, *wanted = args
+    try:
+        package = TzdataPackage(source)
+        if wanted and package.version != wanted[0]:
+            raise PackageError(f"{source} holds tzdata {package.version}, not the {wanted[0]} this build asks for")
+        count = generate(out_path, package)
+    except (PackageError, ValueError) as error:
+        sys.exit(f"gen_zone_table.py: cannot compile the zone table from {source}: {error}")
+    print(f"zone table: {count} zones of IANA release {package.iana_version} (tzdata {package.version})")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        sys.exit(__doc__)
-    generate(sys.argv[1])
+    main(sys.argv[1:])

@@ -1,11 +1,12 @@
-// Module initialisation: publishes the two types and the two functions, and
-// teaches pickle and copy about the types.
+// Module initialisation: publishes the two types, the two functions and the
+// IANA release of the zone table, and teaches pickle and copy about the types.
 #include <ranges>
 
 #include "calendar/units.h"
 #include "format/locale.h"
 #include "module/binder.h"
 #include "module/reductions.h"
+#include "time/zone.h"
 
 namespace qt::py {
 namespace {
@@ -84,6 +85,10 @@ PyObject* build_module() {
         Ref function(PyCFunction_NewEx(&def, m, module_name.get()));
         if (!function || !add_name(m, def.ml_name, function.get())) return nullptr;
     }
+    // Named as tzdata.IANA_VERSION is; data about the build, so not in __all__.
+    const std::string_view release = iana_version();
+    Ref version(PyUnicode_FromStringAndSize(release.data(), static_cast<Py_ssize_t>(release.size())));
+    if (!version || PyObject_SetAttrString(m, "IANA_VERSION", version.get()) < 0) return nullptr;
     return module.release();
 }
 

@@ -62,6 +62,8 @@ std::string_view zone_name(ZoneId zone) {
     return {zone_table::kNames[zone], zone_table::kNameLengths[zone]};
 }
 
+std::string_view iana_version() { return zone_table::kIanaVersion; }
+
 Result<ZoneId> lookup_zone(std::string_view text) {
     const std::string_view trimmed = trim_unicode_space(text);
     if (names_utc(trimmed)) return utc_zone();

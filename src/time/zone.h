@@ -43,6 +43,9 @@ inline Result<ZoneId> lookup_zone(std::optional<std::string_view> text) {
 
 std::string_view zone_name(ZoneId zone);
 
+// The IANA release the table was compiled from, named as tzdata names it ("2026f").
+std::string_view iana_version();
+
 // Offset in force at an instant (any int64 second; no range check).
 ZoneOffset offset_at(ZoneId zone, int64_t utc_seconds);
 

@@ -59,6 +59,7 @@ struct ZoneRecord {
     PosixRule rule;             // has_dst false and std == dst: fixed offset
 };
 
+extern const char kIanaVersion[];                 // the release compiled, e.g. "2026f"
 extern const char* const kNames[QT_ZONE_COUNT];
 extern const uint8_t kNameLengths[QT_ZONE_COUNT];
 extern const uint16_t kZoneData[QT_ZONE_COUNT];  // name -> record
