@@ -124,36 +124,34 @@ static Ref list_items(PyObject* obj) {
     return items;
 }
 
+// The items of a list of integers, copied whatever its length: converting an
+// item may call its __index__, which may change the list under the loop.
+static Ref integer_items(PyObject* obj) {
+    Ref items = sequence_items(obj);
+    if (items && PyList_CheckExact(items.get())) return Ref(PyList_AsTuple(items.get()));
+    return items;
+}
+
 static Py_ssize_t items_size(PyObject* items) {
     return PyList_CheckExact(items) ? PyList_Size(items) : PyTuple_Size(items);
 }
 
-// Item i as a strong reference: an item's __index__ may change a list, and
-// PyList_GetItem then reports one that shrank.
-static Ref item_at(PyObject* items, Py_ssize_t i) {
-    PyObject* item = PyList_CheckExact(items) ? PyList_GetItem(items, i) : PyTuple_GetItem(items, i);
-    Py_XINCREF(item);
-    return Ref(item);
-}
-
-// Converts the first `size` items of a list of integers into `out`.
+// Converts the first `size` items of a tuple of integers into `out`.
 static bool read_int64_items(PyObject* items, Py_ssize_t size, int64_t* out) {
-    for (Py_ssize_t i = 0; i < size; ++i) {
-        Ref item = item_at(items, i);
-        if (!item || interrupted_at(i) || !to_int64(item.get(), out[i])) return false;
-    }
+    for (Py_ssize_t i = 0; i < size; ++i)
+        if (interrupted_at(i) || !to_int64(PyTuple_GetItem(items, i), out[i])) return false;
     return true;
 }
 
 bool to_int64_list(PyObject* obj, std::vector<int64_t>& out) {
-    Ref items = list_items(obj);
+    Ref items = integer_items(obj);
     if (!items) return false;
     out.resize(static_cast<size_t>(items_size(items.get())));
     return read_int64_items(items.get(), static_cast<Py_ssize_t>(out.size()), out.data());
 }
 
 bool to_components(PyObject* obj, Components& out) {
-    Ref items = sequence_items(obj);
+    Ref items = integer_items(obj);
     if (!items) return false;
     const Py_ssize_t size = items_size(items.get());
     out.count = static_cast<size_t>(size);
