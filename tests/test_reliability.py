@@ -335,7 +335,9 @@ def test_a_signal_stops_a_long_batch_at_once(name):
     finally:
         signal.setitimer(signal.ITIMER_VIRTUAL, 0)
         signal.signal(signal.SIGVTALRM, previous)
-    assert time.process_time() - started < 0.5
+    # Under the sanitizers a garbage collection that the copy of the list may
+    # set off walks its ten million items slowly; the whole batch takes 3 s there.
+    assert time.process_time() - started < (1.0 if under_sanitizer() else 0.5)
 
 
 MEMORY_PRESSURE_SCRIPT = textwrap.dedent(
