@@ -212,12 +212,14 @@ def check_error(error, args):
             assert any(payload.startswith(t) for t in texts_of(args)), ("payload not the caller's text", message)
 
 
-def call(fn, *args):
-    """(True, result) or (False, exception) for an allowed exception."""
+def call(fn, *args, as_passed=None):
+    """(True, result) or (False, exception) for an allowed exception. An error
+    is checked against `as_passed` when given: the arguments as they were at
+    the call, for arguments that change while the call reads them."""
     try:
         return True, fn(*args)
     except (ValueError, TypeError, OverflowError) as error:
-        check_error(error, args)
+        check_error(error, args if as_passed is None else as_passed)
         return False, error
 
 
