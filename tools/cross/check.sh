@@ -25,7 +25,9 @@ fail() { printf 'cross check: %s\n' "$1" >&2; exit 1; }
 "$python" tools/cross/portability_lint.py src
 
 mkdir -p "$out/generated"
-"$python" tools/gen_zone_table.py "$out/generated/zone_table.cpp"
+# The zones of the tzdata the oracle reads, so that both are one release.
+tzdata_dir=$("$python" -c 'import os, tzdata; print(os.path.dirname(tzdata.__file__))')
+"$python" tools/gen_zone_table.py "$out/generated/zone_table.cpp" "$tzdata_dir"
 "$python" tools/docgen.py header "$out/generated/method_docs.h"
 "$python" tools/cross/expected_values.py "$out/generated/cross_expected.h"
 pyinc=$("$python" -c 'import sysconfig; print(sysconfig.get_paths()["include"])')
